@@ -1,0 +1,7 @@
+#include "cwatermark.h"
+
+CWatermark::CWatermark(QWidget *preview)
+    : QLabel(preview)
+{
+    hide();
+}

@@ -87,11 +87,15 @@ const QStringList &galleryCategories()
 
 QString uniqueImportAlbumName(const QString &name)
 {
-    const QStringList existing =
-        QDir(importFolderPath()).entryList(QDir::AllDirs | QDir::NoDotAndDotDot);
+    return uniqueSubfolderName(name, importFolderPath());
+}
+
+QString uniqueSubfolderName(const QString &name, const QString &folder)
+{
+    const QStringList existing = QDir(folder).entryList(QDir::AllDirs | QDir::NoDotAndDotDot);
     if (!existing.contains(name, Qt::CaseSensitive))
         return name;
-    // Counting on past a name that is taken keeps two imports from sharing one folder.
+    // Counting on past a name that is taken keeps two runs from sharing one folder.
     for (int number = existing.size() + 1;; ++number) {
         const QString candidate = name + QStringLiteral("- ") + QString::number(number);
         if (!existing.contains(candidate, Qt::CaseSensitive))

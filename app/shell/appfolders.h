@@ -28,6 +28,8 @@ const QStringList &galleryCategories();
 // exactly that name exists, `name` + "- " + N, with N the number of subfolders + 1, or the
 // next number after it that no subfolder carries.
 QString uniqueImportAlbumName(const QString &name);
+// The same rule for a subfolder of any `folder`.
+QString uniqueSubfolderName(const QString &name, const QString &folder);
 
 // `path` as a tool or destination outside the program must see it on Windows Vista and later.
 QString roamingForm(const QString &path);

@@ -39,8 +39,14 @@ int askYesNo(QWidget *parent, const QString &text)
 
 void showNotice(const QString &text)
 {
+    showNotice(text, messageBoxTitle());
+}
+
+void showNotice(const QString &text, const QString &title)
+{
     QMessageBox box;
     dress(box, "QMessageBox#msgBox{background-color: rgb(76, 76, 76);}");
+    box.setWindowTitle(title);
     box.setText(text);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);

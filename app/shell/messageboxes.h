@@ -17,6 +17,8 @@ int askYesNo(QWidget *parent, const QString &text);
 
 // Tells `text` in an application-modal box that stays on top; returns when it is closed.
 void showNotice(const QString &text);
+// The same box under another title.
+void showNotice(const QString &text, const QString &title);
 
 // The title every standard box carries.
 QString messageBoxTitle();

@@ -18,6 +18,16 @@ VideoSizeProbe::VideoSizeProbe(QObject *parent)
 {
 }
 
+VideoSizeProbe::~VideoSizeProbe()
+{
+    // Probes still reading end with their owner instead of outliving the window.
+    for (QProcess *process : findChildren<QProcess *>()) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished(1000);
+    }
+}
+
 void VideoSizeProbe::startSizeProbe(const QString &videoPath)
 {
     auto *process = new QProcess(this);

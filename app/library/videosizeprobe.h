@@ -15,6 +15,7 @@ class VideoSizeProbe : public QObject
 
 public:
     explicit VideoSizeProbe(QObject *parent = nullptr);
+    ~VideoSizeProbe() override;
 
     // Starts mplayer on `videoPath`. A probe still running is left to finish; whichever
     // reports last sets the fields.

@@ -1,6 +1,7 @@
 // Times an Apply of a two-line text watermark for a 3840 x 2160 video: fitting the point
 // size, drawing the full-frame overlay and writing its PNG. The baseline, measured in the
 // same run, writes an empty full-frame PNG: the part of the cost no renderer can avoid.
+#include "benchsupport.h"
 #include "shell/appfolders.h"
 #include "watermark/ctextwatermark.h"
 #include "watermark/overlayfiles.h"
@@ -19,20 +20,11 @@ namespace {
 
 constexpr int rounds = 10;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qunsetenv("XDG_DATA_HOME");
+    const BenchHome home;
     QApplication app(argc, argv);
     setUpDataFolders();
 

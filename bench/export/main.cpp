@@ -2,6 +2,7 @@
 // each as a ratio to a plain ffmpeg transcode of the same clip with the same quality option,
 // all measured in this run. Usage: bench_export [rounds]
 #include "media/burncommand.h"
+#include "benchsupport.h"
 #include "shell/appfolders.h"
 #include "shell/platform.h"
 #include "watermark/ctextwatermark.h"
@@ -36,20 +37,11 @@ double runFfmpeg(const QStringList &arguments, const QString &workingDirectory)
     return seconds;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qunsetenv("XDG_DATA_HOME");
+    const BenchHome home;
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     setUpDataFolders();

@@ -13,6 +13,7 @@
 #include "library/cimportwidget.h"
 #include "library/clibrarylabel.h"
 #include "media/cexportimages.h"
+#include "media/playercommand.h"
 #include "watermark/cwatermark.h"
 #include "watermark/watermarklabel.h"
 
@@ -31,6 +32,11 @@ namespace {
 const QString windowStyle = QStringLiteral(
     "QMainWindow#this {\n background-color: rgb(100, 100, 100);\n}\nQRadioButton {\n color: gray;\n}\n\n"
     "QCheckBox { \n color: gray;\n}\n\nQGroupBox { \n color: gray;\n}\n");
+
+const QString playerName = QStringLiteral("playerProcess");
+
+// How long a slave told to quit may take before it is killed.
+constexpr int slaveQuitLimitMs = 2000;
 
 const QString replaceQuestion = QStringLiteral("It will remove your all applied settings,Do you want to continue ?");
 
@@ -108,11 +114,23 @@ MainWindow::MainWindow(QWidget *parent)
     loadingDialog->move(rect().center());
 
     updateDeleteButton();
+    playbackTimer.setInterval(1000);
+    connect(&playbackTimer, &QTimer::timeout, this, &MainWindow::updateMediaProgressIndicator);
     ui->videoTimeLbl->setText(QStringLiteral(" 00:00:00 "));
     ui->playTimeLbl->setText(QStringLiteral(" 00:00:00 "));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // No slave outlives the window, neither the player nor one still on its way out.
+    for (QProcess *process : findChildren<QProcess *>(playerName)) {
+        process->disconnect(this);
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(slaveQuitLimitMs);
+        }
+    }
+}
 
 void MainWindow::createImportDialog()
 {
@@ -441,19 +459,27 @@ void MainWindow::on_exportBtn_clicked()
     exportDialog->setSourceList({currentVideoPath});
     exportDialog->setWatermarkList(preview->appliedWatermarks());
     exportDialogShown = true;
+    if (playerProcess && playing)
+        togglePause();
+    // Watermarks stay as they are while the dialog burns them in.
+    const bool wasLoaded = videoLoaded;
+    const bool exportWasEnabled = ui->exportBtn->isEnabled();
+    videoLoaded = false;
+    setWatermarkControlsEnabled();
     exportDialog->exec();
-    if (exportDialog->isCreateAlbum())
+    if (exportDialog->isCreateAlbum()) {
         clearAllWatermarks();
-    else
+    } else {
+        videoLoaded = wasLoaded && playerProcess;
+        setWatermarkControlsEnabled();
+        ui->exportBtn->setEnabled(exportWasEnabled);
         setVideoControlsEnabled(!currentVideoPath.isEmpty());
+    }
 }
 
-// The player, the editors, rotation, the webcam and sharing come with their own windows;
-// until then their buttons stop what is playing and do nothing else.
+// The editors, rotation, the webcam and sharing come with their own windows; until then
+// their buttons do nothing.
 void MainWindow::on_webCamBtn_clicked() {}
-void MainWindow::on_playBtn_clicked() {}
-void MainWindow::on_pauseBtn_clicked() {}
-void MainWindow::on_videoSlider_sliderReleased() {}
 void MainWindow::on_rotateBtn_clicked() {}
 void MainWindow::on_imgWMBtn_clicked() {}
 void MainWindow::on_txtWMBtn_clicked() {}
@@ -463,10 +489,221 @@ void MainWindow::on_myspaceBtn_clicked() {}
 void MainWindow::on_mailBtn_clicked() {}
 void MainWindow::on_twitBtn_clicked() {}
 
+int MainWindow::totalSeconds() const
+{
+    return currentTile ? durationSeconds(currentTile->durationText()) : 0;
+}
+
+void MainWindow::clearShadowImages()
+{
+    const QDir shots(snapshotFolderPath());
+    for (const QString &file : shots.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(shots.filePath(file));
+}
+
+void MainWindow::enablePlayControls()
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->playBtn, ui->pauseBtn, ui->stopBtn, ui->videoSlider})
+        control->setEnabled(true);
+    for (QAction *action : {ui->actionPlay, ui->actionPause, ui->actionStop})
+        action->setEnabled(true);
+}
+
+void MainWindow::startPlayer()
+{
+    clearShadowImages();
+    if (playerProcess)
+        return;
+    ui->videoSlider->setRange(0, totalSeconds());
+    startSizeProbe();
+
+    auto *process = new QProcess(this);
+    process->setObjectName(playerName);
+    playerProcess = process;
+    // Only commands go in; nothing reads what mplayer prints, so it must not pile up.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->setWorkingDirectory(snapshotFolderPath());
+    connect(process, &QProcess::finished, this, [this, process](int exitCode) {
+        // A slave that Stop let go of has nothing more to say about the player.
+        if (process == playerProcess)
+            videoStopProcess(exitCode);
+        process->deleteLater();
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            playerFailedToStart(process);
+    });
+    process->start(mplayerProgram(), playerArguments(currentVideoPath, quint64(ui->viewWdgt->winId())));
+
+    // A new slave starts at the beginning of the video.
+    elapsedSeconds = 0;
+    playbackTimer.start();
+    playing = true;
+}
+
+void MainWindow::playerFailedToStart(QProcess *process)
+{
+    const QString reason = process->errorString();
+    process->deleteLater();
+    if (process != playerProcess)
+        return;
+    playerProcess = nullptr;
+    playbackTimer.stop();
+    playing = false;
+    videoLoaded = false;
+    setWatermarkControlsEnabled();
+    enablePlayControls();
+    preview->show();
+    // Told after the start has unwound, so the box does not open inside the process's signal.
+    QTimer::singleShot(0, this, [reason] {
+        showNotice(QStringLiteral("The video cannot be played: mplayer could not be started (%1). "
+                                  "Install mplayer and try again.")
+                       .arg(reason));
+    });
+}
+
+void MainWindow::endSlave(QProcess *process)
+{
+    if (process->state() == QProcess::NotRunning) {
+        process->deleteLater();
+        return;
+    }
+    // Asked first, so it can let go of the window and the sound device; told, then forced,
+    // when it does not go.
+    process->write(quitCommand());
+    process->closeWriteChannel();
+    QTimer::singleShot(slaveQuitLimitMs / 4, process, [process] { process->terminate(); });
+    QTimer::singleShot(slaveQuitLimitMs, process, [process] { process->kill(); });
+}
+
+void MainWindow::on_playBtn_clicked()
+{
+    if (currentTile)
+        ui->videoTimeLbl->setText(QStringLiteral(" ") + currentTile->durationText().remove(QStringLiteral("Duration: ")).trimmed()
+                                  + QStringLiteral(" "));
+    if (playerProcess && !playing) {
+        if (playerProcess->state() != QProcess::Running)
+            return;
+        playerProcess->write(pauseCommand());
+        playbackTimer.start();
+        playing = true;
+        preview->hide();
+        return;
+    }
+    if (videoLoaded) {
+        if (currentVideoPath.isEmpty() || currentVideoPath == lastPlayedPath)
+            return;
+        if (watermarksApplied())
+            return;
+        startPlayer();
+        videoLoaded = true;
+        setWatermarkControlsEnabled();
+    } else {
+        lastPlayedPath = currentVideoPath;
+        if (currentVideoPath.isEmpty())
+            return;
+        startPlayer();
+        videoLoaded = true;
+        setWatermarkControlsEnabled();
+        enablePlayControls();
+        preview->clear();
+    }
+    preview->hide();
+}
+
+void MainWindow::on_pauseBtn_clicked()
+{
+    togglePause();
+}
+
+void MainWindow::togglePause()
+{
+    if (!playerProcess || playerProcess->state() != QProcess::Running)
+        return;
+    if (playing) {
+        playerProcess->write(screenshotCommand());
+        playbackTimer.stop();
+    } else {
+        playbackTimer.start();
+    }
+    playerProcess->write(pauseCommand());
+    playing = !playing;
+    preview->hide();
+}
+
+void MainWindow::updateMediaProgressIndicator()
+{
+    if (!playerProcess || playerProcess->state() != QProcess::Running)
+        return;
+    const int shown = clockTick(elapsedSeconds, totalSeconds());
+    ui->videoSlider->setValue(shown);
+    ui->playTimeLbl->setText(elapsedText(shown));
+}
+
+void MainWindow::on_videoSlider_sliderReleased()
+{
+    if (!playerProcess || playerProcess->state() != QProcess::Running)
+        return;
+    const int second = ui->videoSlider->value();
+    playerProcess->write(seekCommand(second));
+    ui->playTimeLbl->setText(elapsedText(second));
+    elapsedSeconds = second;
+    if (!playing) {
+        // mplayer leaves its pause for any command; the clock follows it.
+        playbackTimer.start();
+        playing = true;
+        preview->hide();
+    }
+}
+
 void MainWindow::on_stopBtn_clicked()
 {
-    playing = false;
+    videoLoaded = false;
+    if (playerProcess) {
+        QProcess *process = playerProcess;
+        playerProcess = nullptr;
+        endSlave(process);
+        elapsedSeconds = 0;
+        playbackTimer.stop();
+        ui->videoSlider->setValue(0);
+        ui->playTimeLbl->setText(QStringLiteral("00:00:00"));
+        // What the slave's end would do, done now: that end no longer reaches the player.
+        enablePlayControls();
+        preview->show();
+        ui->viewWdgt->updateGeometry();
+    }
+    setWatermarkControlsEnabled();
     clearAllWatermarks();
+    playing = false;
+}
+
+void MainWindow::videoStopProcess(int)
+{
+    enablePlayControls();
+    // The slave loops without end, so it only ends by itself when something went wrong.
+    const bool unexpected = playerProcess != nullptr;
+    playerProcess = nullptr;
+    videoLoaded = false;
+    setWatermarkControlsEnabled();
+    playbackTimer.stop();
+    playing = false;
+    preview->show();
+    ui->viewWdgt->updateGeometry();
+    if (unexpected)
+        QTimer::singleShot(0, this, [] {
+            showNotice(QStringLiteral("The video stopped: the player ended unexpectedly."));
+        });
+}
+
+void MainWindow::updatePlayStatus()
+{
+    if (watermarksApplied())
+        return;
+    enablePlayControls();
+    // Only a paused slave is resumed; one that plays on would be paused instead.
+    if (!playing)
+        togglePause();
 }
 
 void MainWindow::on_actionImport_triggered() { on_importBtn_clicked(); }
@@ -526,6 +763,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    on_stopBtn_clicked();
     const QDir overlays(overlayFolderPath());
     for (const QString &file : overlays.entryList(QDir::Files | QDir::Hidden | QDir::System))
         QFile::remove(overlays.filePath(file));

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -52,6 +53,10 @@ public:
     CExportImages *exportDialogWidget() const { return exportDialog; }
     CImportWidget *importDialogWidget() const { return importDialog; }
     bool isPlaying() const { return playing; }
+    bool isVideoLoaded() const { return videoLoaded; }
+    // The running mplayer slave, or null when nothing is loaded.
+    QProcess *player() const { return playerProcess; }
+    int elapsed() const { return elapsedSeconds; }
 
 signals:
     void stopProcess();
@@ -71,6 +76,11 @@ public slots:
     void exportAlbum(const QString &ignored = QString());
     void clearAllWatermarks();
     void startSizeProbe();
+
+    void togglePause();
+    void updateMediaProgressIndicator();
+    void videoStopProcess(int exitCode);
+    void updatePlayStatus();
 
     void on_importBtn_clicked();
     void on_kestrelviewBtn_clicked();
@@ -125,6 +135,13 @@ private:
     bool watermarksApplied() const;
     void reportLibraryProblem(const Outcome &outcome);
     void createImportDialog();
+    void startPlayer();
+    void clearShadowImages();
+    void enablePlayControls();
+    void playerFailedToStart(QProcess *process);
+    // Tells a slave to quit and makes sure it goes; it no longer counts as the player.
+    static void endSlave(QProcess *process);
+    int totalSeconds() const;
     // The Twitter post; named like a button slot, but no button of the form has this name.
     void on_twitBtn_clicked();
 
@@ -149,6 +166,12 @@ private:
     bool exportDialogShown = false;
     bool playing = false;
     bool videoLoaded = false;
+
+    // Guarded: a slave that ends deletes itself.
+    QPointer<QProcess> playerProcess;
+    int elapsedSeconds = 0;
+    QTimer playbackTimer;
+    QString lastPlayedPath;
     bool libraryProblemShown = false;
     QStringList startupMessages;
 };

@@ -1,9 +1,11 @@
 #include "library/clibrarylabel.h"
+#include "shell/caboutwidget.h"
 #include "library/videoprobe.h"
 #include "library/xmlparser.h"
 #include "media/cexportimages.h"
 #include "shell/appfolders.h"
 #include "shell/mainwindow.h"
+#include "libraryfixture.h"
 #include "testutils.h"
 #include "watermark/clinklable.h"
 #include "watermark/ctextwatermark.h"
@@ -16,29 +18,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-// Copies a clip into its own import folder and registers it, as an import does.
-QString addLibraryClip(const QString &clipTemplate, const QString &folder, const QString &name, int kind = LibraryList)
-{
-    const QString path = importFolderPath() + QStringLiteral("/") + folder + QStringLiteral("/") + name;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!QFile::copy(clipTemplate, path))
-        return {};
-    QStringList probe;
-    probeVideo(path, probe);
-    if (probe.size() < 5)
-        return {};
-    XMLParser parser;
-    const QString id = QUuid::createUuid().toString();
-    if (!parser.addItem(id, path, probe.at(1), probe.at(2), probe.at(3), probe.at(4), kind))
-        return {};
-    return id;
-}
 
 QString bareText(QLabel *label)
 {
@@ -69,6 +54,7 @@ private slots:
     void closeRemovesOnlyOverlays();
     void exportAddsAlbumTile();
     void droppedFolderIsImported();
+    void aboutBoxOpensOnce();
 
 private:
     std::unique_ptr<TestHome> home;
@@ -87,6 +73,7 @@ void TestMainWindow::init()
     home = std::make_unique<TestHome>();
     QVERIFY(setUpDataFolders().ok);
     QVERIFY(XMLParser().ensureDocument().ok);
+    switchOffGettingStartedGuide();
 }
 
 void TestMainWindow::cleanup()
@@ -432,6 +419,22 @@ void TestMainWindow::droppedFolderIsImported()
     QCOMPARE(names, (QStringList{QStringLiteral("beach.avi"), QStringLiteral("hike.AVI")}));
     // Dropped files are copied, never moved.
     QVERIFY(QFileInfo::exists(dropped + QStringLiteral("/beach.avi")));
+}
+
+void TestMainWindow::aboutBoxOpensOnce()
+{
+    MainWindow window;
+    window.findChild<QAction *>("actionAbout_Orvantis")->trigger();
+    const QList<CAboutWidget *> boxes = window.findChildren<CAboutWidget *>();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes.first()->isVisible());
+    QCOMPARE(boxes.first()->pos(), QPoint(249, 209));
+    QVERIFY(boxes.first()->isWindow());
+
+    boxes.first()->hide();
+    window.findChild<QAction *>("actionAbout_Orvantis")->trigger();
+    QCOMPARE(window.findChildren<CAboutWidget *>().size(), 1);
+    QVERIFY(boxes.first()->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

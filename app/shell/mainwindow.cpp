@@ -38,6 +38,12 @@ const QString playerName = QStringLiteral("playerProcess");
 // How long a slave told to quit may take before it is killed.
 constexpr int slaveQuitLimitMs = 2000;
 
+CLibraryLabel *firstSelected(const QList<CLibraryLabel *> &tiles)
+{
+    const auto found = std::find_if(tiles.begin(), tiles.end(), [](CLibraryLabel *tile) { return tile->isSelected(); });
+    return found == tiles.end() ? nullptr : *found;
+}
+
 const QString replaceQuestion = QStringLiteral("It will remove your all applied settings,Do you want to continue ?");
 
 } // namespace
@@ -389,10 +395,8 @@ void MainWindow::on_deleteBtn_clicked()
 {
     if (playing || askYesNo(this, QStringLiteral("Are you sure you want to delete?")) != AnswerYes)
         return;
-    const auto selected = std::find_if(libraryTiles.begin(), libraryTiles.end(),
-                                       [](CLibraryLabel *tile) { return tile->isSelected(); });
-    if (selected != libraryTiles.end()) {
-        deleteTiles({*selected}, LibraryList);
+    if (CLibraryLabel *selected = firstSelected(libraryTiles)) {
+        deleteTiles({selected}, LibraryList);
         showLibrary();
         showAlbum();
     }
@@ -412,10 +416,8 @@ void MainWindow::on_actionDelete_Selected_Album_triggered()
 {
     if (askYesNo(this, QStringLiteral("Are you sure you want to delete?")) != AnswerYes || playing)
         return;
-    const auto selected =
-        std::find_if(albumTiles.begin(), albumTiles.end(), [](CLibraryLabel *tile) { return tile->isSelected(); });
-    if (selected != albumTiles.end()) {
-        deleteTiles({*selected}, AlbumList);
+    if (CLibraryLabel *selected = firstSelected(albumTiles)) {
+        deleteTiles({selected}, AlbumList);
         showAlbum();
     }
     updateDeleteButton();

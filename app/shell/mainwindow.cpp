@@ -240,7 +240,7 @@ void MainWindow::rebuildPanel(Panel panel)
         // library has none.
         if (i == 0 && (library || ui->LibLayout->count() <= 1)) {
             tile->setSelected(true);
-            selectTile(tile, panel);
+            selectTile(tile);
         }
     }
     layout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
@@ -268,13 +268,15 @@ bool MainWindow::confirmDroppingWatermarks(CLibraryLabel *tile)
 
 void MainWindow::deselectAllBut(CLibraryLabel *tile)
 {
+    const bool tileInLibrary = libraryTiles.contains(tile);
     for (CLibraryLabel *other : libraryTiles + albumTiles) {
-        if (other != tile && !(other->id() == tile->id() && (libraryTiles.contains(other) == libraryTiles.contains(tile))))
+        // Only tile itself (or a twin entry with its id in the same panel) stays selected.
+        if (libraryTiles.contains(other) != tileInLibrary || other->id() != tile->id())
             other->setSelected(false);
     }
 }
 
-void MainWindow::selectTile(CLibraryLabel *tile, Panel)
+void MainWindow::selectTile(CLibraryLabel *tile)
 {
     if (!confirmDroppingWatermarks(tile))
         return;
@@ -295,15 +297,15 @@ void MainWindow::selectTile(CLibraryLabel *tile, Panel)
 
 void MainWindow::selectedLib(CLibraryLabel *tile)
 {
-    selectTile(tile, Panel::Library);
+    selectTile(tile);
 }
 
 void MainWindow::selectedAlbum(CLibraryLabel *tile)
 {
-    selectTile(tile, Panel::Album);
+    selectTile(tile);
 }
 
-void MainWindow::playTile(CLibraryLabel *tile, Panel)
+void MainWindow::playTile(CLibraryLabel *tile)
 {
     if (currentTile && tile->id() == currentTile->id() && exportDialogShown)
         return;
@@ -320,12 +322,12 @@ void MainWindow::playTile(CLibraryLabel *tile, Panel)
 
 void MainWindow::playLib(CLibraryLabel *tile)
 {
-    playTile(tile, Panel::Library);
+    playTile(tile);
 }
 
 void MainWindow::playAlbum(CLibraryLabel *tile)
 {
-    playTile(tile, Panel::Album);
+    playTile(tile);
 }
 
 void MainWindow::exportAlbum(const QString &)
@@ -403,33 +405,36 @@ void MainWindow::on_deleteBtn_clicked()
     updateDeleteButton();
 }
 
-void MainWindow::on_actionDelete_All_Library_triggered()
+void MainWindow::deleteFromPanel(Panel panel, const QString &question, bool selectedOnly)
 {
-    if (askYesNo(this, QStringLiteral("Are you sure you want to delete all libraries?")) != AnswerYes || playing)
+    // These commands ask first and then look at the player; the Delete button the other way round.
+    if (askYesNo(this, question) != AnswerYes || playing)
         return;
-    deleteTiles(libraryTiles, LibraryList);
-    showLibrary();
-    updateDeleteButton();
-}
-
-void MainWindow::on_actionDelete_Selected_Album_triggered()
-{
-    if (askYesNo(this, QStringLiteral("Are you sure you want to delete?")) != AnswerYes || playing)
-        return;
-    if (CLibraryLabel *selected = firstSelected(albumTiles)) {
-        deleteTiles({selected}, AlbumList);
-        showAlbum();
+    const bool library = panel == Panel::Library;
+    const QList<CLibraryLabel *> &tiles = library ? libraryTiles : albumTiles;
+    if (!selectedOnly) {
+        deleteTiles(tiles, library ? LibraryList : AlbumList);
+        rebuildPanel(panel);
+    } else if (CLibraryLabel *selected = firstSelected(tiles)) {
+        deleteTiles({selected}, library ? LibraryList : AlbumList);
+        rebuildPanel(panel);
     }
     updateDeleteButton();
 }
 
+void MainWindow::on_actionDelete_All_Library_triggered()
+{
+    deleteFromPanel(Panel::Library, QStringLiteral("Are you sure you want to delete all libraries?"), false);
+}
+
+void MainWindow::on_actionDelete_Selected_Album_triggered()
+{
+    deleteFromPanel(Panel::Album, QStringLiteral("Are you sure you want to delete?"), true);
+}
+
 void MainWindow::on_actionDelete_All_Album_triggered()
 {
-    if (askYesNo(this, QStringLiteral("Are you sure you want to delete all album?")) != AnswerYes || playing)
-        return;
-    deleteTiles(albumTiles, AlbumList);
-    showAlbum();
-    updateDeleteButton();
+    deleteFromPanel(Panel::Album, QStringLiteral("Are you sure you want to delete all album?"), false);
 }
 
 void MainWindow::on_importBtn_clicked()

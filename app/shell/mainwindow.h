@@ -127,11 +127,12 @@ protected:
 private:
     enum class Panel { Library, Album };
     void rebuildPanel(Panel panel);
-    void selectTile(CLibraryLabel *tile, Panel panel);
-    void playTile(CLibraryLabel *tile, Panel panel);
+    void selectTile(CLibraryLabel *tile);
+    void playTile(CLibraryLabel *tile);
     bool confirmDroppingWatermarks(CLibraryLabel *tile);
     void deselectAllBut(CLibraryLabel *tile);
     void deleteTiles(const QList<CLibraryLabel *> &tiles, int listKind);
+    void deleteFromPanel(Panel panel, const QString &question, bool selectedOnly);
     bool watermarksApplied() const;
     void reportLibraryProblem(const Outcome &outcome);
     void createImportDialog();

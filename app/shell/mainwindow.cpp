@@ -14,6 +14,7 @@
 #include "library/clibrarylabel.h"
 #include "media/cexportimages.h"
 #include "media/playercommand.h"
+#include "watermark/cimagewatermarklabel.h"
 #include "watermark/cwatermark.h"
 #include "watermark/watermarklabel.h"
 
@@ -102,6 +103,7 @@ MainWindow::MainWindow(QWidget *parent)
     preview = new watermarkLabel(ui->viewWdgt);
     connect(this, &MainWindow::changeWatemark, preview, &watermarkLabel::chnageWatermark);
     connect(&sizeProbe, &VideoSizeProbe::videoSizeChanged, preview, &watermarkLabel::setVideoSize);
+    createEditors();
 
     toolFolder = toolFolderPath();
     ensureToolFolder();
@@ -189,6 +191,8 @@ void MainWindow::setWatermarkControlsEnabled()
     ui->rotateBtn->setEnabled(videoLoaded);
     ui->deleteBtn->setEnabled(!videoLoaded);
     ui->exportBtn->setEnabled(false);
+    for (CImageWatermarkLabel *thumbnail : std::as_const(thumbnails))
+        thumbnail->setHighlightEnabled(videoLoaded);
 }
 
 bool MainWindow::watermarksApplied() const
@@ -348,6 +352,11 @@ void MainWindow::exportAlbum(const QString &)
 
 void MainWindow::clearAllWatermarks()
 {
+    while (QLayoutItem *item = ui->watermarkLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    preview->clear();
     preview->removeImageWatermarks();
     preview->removeTextWatermarks();
     preview->discardNewText();
@@ -484,12 +493,10 @@ void MainWindow::on_exportBtn_clicked()
     }
 }
 
-// The editors, rotation, the webcam and sharing come with their own windows; until then
-// their buttons do nothing.
+// Rotation, the webcam and sharing come with their own windows; until then their buttons
+// do nothing.
 void MainWindow::on_webCamBtn_clicked() {}
 void MainWindow::on_rotateBtn_clicked() {}
-void MainWindow::on_imgWMBtn_clicked() {}
-void MainWindow::on_txtWMBtn_clicked() {}
 void MainWindow::on_youtubeBtn_clicked() {}
 void MainWindow::on_facebookBtn_clicked() {}
 void MainWindow::on_myspaceBtn_clicked() {}

@@ -3,10 +3,14 @@
 #include "library/clibrarylabel.h"
 #include "library/videosizeprobe.h"
 #include "library/xmlparser.h"
+#include "watermark/cimagewatermarklabel.h"
 
+#include <QColor>
 #include <QDir>
+#include <QFont>
 #include <QList>
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <QProcess>
 #include <QString>
@@ -16,8 +20,13 @@
 
 class CAboutWidget;
 class CExportImages;
+class CImageWatermark;
 class CImportWidget;
+class CTextWatermark;
+class CWatermarkListWidget;
+class ImageWatermarkDlg;
 class QProgressDialog;
+class TextWatermarkDlg;
 class watermarkLabel;
 
 namespace Ui {
@@ -57,6 +66,18 @@ public:
     // The running mplayer slave, or null when nothing is loaded.
     QProcess *player() const { return playerProcess; }
     int elapsed() const { return elapsedSeconds; }
+
+    TextWatermarkDlg *textEditor() const { return textDialog; }
+    ImageWatermarkDlg *imageEditor() const { return imageDialog; }
+    QList<CImageWatermarkLabel *> galleryThumbnails() const { return thumbnails; }
+    CImageWatermarkLabel *selectedThumbnail() const { return chosenThumbnail; }
+    QString chosenPicture() const { return chosenPicturePath; }
+    // Where the last image placement put the picture on the preview.
+    QPoint imagePosition() const { return {baseX, baseY}; }
+    int placementNumber() const { return currentPlacement; }
+    QStringList addedPictures() const { return addedPicturePaths; }
+    // The rows of the list of applied watermarks, top to bottom.
+    QList<CWatermarkListWidget *> watermarkRows() const;
 
 signals:
     void stopProcess();
@@ -119,6 +140,71 @@ public slots:
     void on_actionAbout_Orvantis_triggered();
     void on_actionTwitter_triggered();
 
+    // The text watermark editor.
+    void showTextWatermarkDlg();
+    void watermarkTxtBox_textChanged();
+    void txtWatermarkAplyBtn_clicked();
+    void txtWatermarkCancelBtn_clicked();
+    void txtP1_clicked();
+    void txtP2_clicked();
+    void txtP3_clicked();
+    void txtP4_clicked();
+    void txtP5_clicked();
+    void txtP6_clicked();
+    void txtP7_clicked();
+    void txtP8_clicked();
+    void txtP9_clicked();
+    void txtXBox_valueChanged(int value);
+    void txtYBox_valueChanged(int value);
+    void txtRotateSlider_valueChanged(int value);
+    void txtOpacitySlider_valueChanged(int value);
+    void txtRotateSpin_valueChanged(int value);
+    void txtOpacitySpin_valueChanged(int value);
+    void fontComboBox_currentFontChanged(const QFont &font);
+    void txtSizeBox_valueChanged(int size);
+    void boldBtn_clicked();
+    void italainBtn_clicked();
+    void underlinBtn_clicked();
+    void LeftIndentBtn_clicked();
+    void centreIndentBtn_clicked();
+    void rightIndentBtn_clicked();
+    void closeTextWatermark();
+    void changeColor(const QColor &color);
+    void setTextColor(const QColor &color);
+    void editTextWatermark(CTextWatermark *watermark);
+    // Places the watermark of the open editor again at the current placement.
+    void processMoveProcess();
+
+    // The image watermark editor and its gallery.
+    void showImageWatermarkDlg();
+    void initClipArt();
+    void loadGallery(const QString &folder);
+    void imgP1_clicked();
+    void imgP2_clicked();
+    void imgP3_clicked();
+    void imgP4_clicked();
+    void imgP5_clicked();
+    void imgP6_clicked();
+    void imgP7_clicked();
+    void imgP8_clicked();
+    void imgP9_clicked();
+    void imgXBox_valueChanged(int value);
+    void imgYBox_valueChanged(int value);
+    void imgRotateSlider_valueChanged(int value);
+    void imgOpacitySlider_valueChanged(int value);
+    void imgRotateSpin_valueChanged(int value);
+    void imgOpacitySpin_valueChanged(int value);
+    void imgWatermarkAplyBtn_clicked();
+    void imgWatermarkCancelBtn_clicked();
+    void imageCategoryCombo_currentIndexChanged(int index);
+    void addBtn_clicked(const QString &path);
+    void deleteBtn_clicked();
+    void enableSelectedImageWatermark(CImageWatermarkLabel *thumbnail);
+    void refreshWatermark(CImageWatermarkLabel *thumbnail);
+    void editImageWatermark(CImageWatermark *watermark);
+
+    void removeWatermark(CWatermarkListWidget *row, CTextWatermark *text, CImageWatermark *image);
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -145,6 +231,28 @@ private:
     int totalSeconds() const;
     // The Twitter post; named like a button slot, but no button of the form has this name.
     void on_twitBtn_clicked();
+
+    void createEditors();
+    // Pauses a playing video on the frame the editors draw on.
+    void pauseForEditing();
+    void disablePlayControls();
+    // Loads the paused frame; mplayer may still be writing it, so a few tries.
+    void loadPreviewFrame(int triesLeft);
+    // After a discard that left nothing applied: the paused video plays on.
+    void resumeAfterEditing();
+    void resetTextEditor();
+    void resetImageEditor();
+    void placeText(int placement);
+    void placeImage(int placement);
+    void styleTextPlacement(int placement);
+    void styleImagePlacement(int placement);
+    void styleAlignment(int index);
+    void styleToggles();
+    void showPicture(CImageWatermarkLabel *thumbnail, bool markChanged);
+    void playBackImage(const CImageWatermark *watermark);
+    void deselectThumbnails();
+    void editorFinished(bool image);
+    void addRow(CWatermarkListWidget *row);
 
     std::unique_ptr<Ui::MainWindow> ui;
     XMLParser parser;
@@ -175,4 +283,26 @@ private:
     QString lastPlayedPath;
     bool libraryProblemShown = false;
     QStringList startupMessages;
+
+    TextWatermarkDlg *textDialog = nullptr;
+    ImageWatermarkDlg *imageDialog = nullptr;
+    bool boldOn = false;
+    bool italicOn = false;
+    bool underlineOn = false;
+    int currentPlacement = 1;
+    bool imageEditorOpen = false;
+    // An editor is on its way (the 500 ms after the button) or open.
+    bool editorPending = false;
+    // The open editor's session ended in an Apply or a discard already.
+    bool editorSettled = false;
+    CTextWatermark *textBackup = nullptr;
+    CImageWatermark *imageBackup = nullptr;
+    QList<CImageWatermarkLabel *> thumbnails;
+    QPointer<CImageWatermarkLabel> chosenThumbnail;
+    QString chosenPicturePath;
+    int baseX = 0;
+    int baseY = 0;
+    int imageX = 0;
+    int imageY = 0;
+    QStringList addedPicturePaths;
 };

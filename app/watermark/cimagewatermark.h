@@ -1,11 +1,11 @@
 #pragma once
 
+#include "cimagewatermarklabel.h"
 #include "cwatermark.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
-
-class CImageWatermarkLabel;
 
 class CImageWatermark : public CWatermark
 {
@@ -51,7 +51,8 @@ private:
     QPixmap picture;
     int rotationDegrees = 0;
     int opacityValue = 10;
-    CImageWatermarkLabel *gallery = nullptr;
+    // Thumbnails go with every gallery reload; the picture itself is sourcePath.
+    QPointer<CImageWatermarkLabel> gallery;
     QPoint drawPosition;
     int recordedPlacement = 0;
     int offsetX = 0;

@@ -16,3 +16,9 @@ QPoint placementOffset(const QRect &inner, const QRect &outer, int placement)
     const int ys[] = {0, oh / 2 - ih / 2, oh - ih};
     return {xs[column], ys[row]};
 }
+
+int maximumXOffset(int placement, int areaWidth, int pictureWidth)
+{
+    const int left = placementOffset(QRect(0, 0, qMax(pictureWidth, 1), 1), QRect(0, 0, areaWidth, 1), placement).x();
+    return areaWidth - qMin(40, qMax(pictureWidth, 0)) - left;
+}

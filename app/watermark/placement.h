@@ -9,3 +9,7 @@
 // placement 5 of a 101 pixel wide inner in 500 pixels gives 250 - 50 = 200.
 // Any other placement gives (0, 0).
 QPoint placementOffset(const QRect &inner, const QRect &outer, int placement);
+
+// The largest X offset that leaves a picture of `pictureWidth` at `placement` reachable on a
+// preview `areaWidth` wide: at least 40 pixels of it (all of a narrower one) stay inside.
+int maximumXOffset(int placement, int areaWidth, int pictureWidth);

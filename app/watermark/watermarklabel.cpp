@@ -298,6 +298,9 @@ CImageWatermark *watermarkLabel::cloneImageWatermark(CImageWatermark *source)
     if (!isApplied(source))
         return nullptr;
     auto *copy = new CImageWatermark(this);
+    // The picture too: the gallery thumbnail it came from may be gone by the time the
+    // backup is played back.
+    copy->setImage(source->sourcePath());
     copy->setOpacity(source->opacity());
     copy->setRotation(source->rotation());
     copy->setPlacement(source->gridPlacement());
@@ -474,14 +477,15 @@ Outcome watermarkLabel::writeCurrentOverlay()
     return written;
 }
 
-void watermarkLabel::showPreviewFrame(const QString &selectedVideoPath)
+bool watermarkLabel::showPreviewFrame(const QString &selectedVideoPath)
 {
     const QPixmap frame = previewFrame(snapshotFolderPath(), selectedVideoPath);
     if (frame.isNull())
-        return;
+        return false;
     clear();
     setPixmap(frame);
     show();
+    return true;
 }
 
 QPixmap previewFrame(const QString &folder, const QString &selectedVideoPath)

@@ -67,6 +67,8 @@ public:
     void selectEditedImage(CImageWatermark *watermark);
     void setTextEditMode(bool on) { textEditMode = on; }
     void setImageEditMode(bool on) { imageEditMode = on; }
+    bool isTextEditMode() const { return textEditMode; }
+    bool isImageEditMode() const { return imageEditMode; }
 
     void discardNewImage();
     void discardNewText();
@@ -93,8 +95,9 @@ public:
     Outcome writeCurrentOverlay();
 
     // Shows the newest picture of the snapshot folder as the frame under the watermarks.
-    // A webcam recording's frame arrives upside down and is turned back.
-    void showPreviewFrame(const QString &selectedVideoPath);
+    // A webcam recording's frame arrives upside down and is turned back. False when the
+    // folder holds no readable picture yet.
+    bool showPreviewFrame(const QString &selectedVideoPath);
 
     // The millisecond that numbers new overlay files; tests fix it.
     void setMillisecondClock(std::function<int()> clock) { millisecondClock = std::move(clock); }

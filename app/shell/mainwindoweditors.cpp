@@ -267,7 +267,11 @@ void MainWindow::resetImageEditor()
     form->imgRotateSlider->setValue(0);
     form->imgXBox->setValue(0);
     form->imgYBox->setValue(0);
-    form->imageCategoryCombo->setCurrentIndex(0);
+    // Loaded afresh also when Symbols is current already: its folder may have changed.
+    if (form->imageCategoryCombo->currentIndex() == 0)
+        loadGallery(categoryFolder(0));
+    else
+        form->imageCategoryCombo->setCurrentIndex(0);
     styleImagePlacement(1);
     imgP1_clicked();
 }

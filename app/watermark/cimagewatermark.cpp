@@ -22,7 +22,7 @@ QSize CImageWatermark::sourceSize() const
 void CImageWatermark::setImage(const QString &path)
 {
     source = path;
-    picture = QPixmap(path);
+    picture = path.isEmpty() ? QPixmap() : QPixmap(path);
     updateWatermark();
 }
 

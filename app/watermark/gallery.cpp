@@ -2,13 +2,46 @@
 
 #include "shell/appfolders.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 
 namespace {
 
 const QStringList pictureFilters{QStringLiteral("*.bmp"), QStringLiteral("*.png"), QStringLiteral("*.jpg")};
+
+// Names compared with their digit runs as numbers and letters without case, so that
+// stamp2 comes before stamp10 in any locale.
+bool naturalLess(const QString &a, const QString &b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a.at(i).isDigit() && b.at(j).isDigit()) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a.at(endA).isDigit())
+                ++endA;
+            while (endB < b.size() && b.at(endB).isDigit())
+                ++endB;
+            const qulonglong numberA = a.mid(i, endA - i).toULongLong();
+            const qulonglong numberB = b.mid(j, endB - j).toULongLong();
+            if (numberA != numberB)
+                return numberA < numberB;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const QChar x = a.at(i).toCaseFolded();
+        const QChar y = b.at(j).toCaseFolded();
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return (a.size() - i) < (b.size() - j);
+    return a < b;
+}
 
 } // namespace
 
@@ -25,9 +58,7 @@ QStringList galleryPictures(const QString &folder)
     if (folder.isEmpty())
         return {};
     QStringList names = QDir(folder).entryList(pictureFilters, QDir::Files);
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(names.begin(), names.end(), collator);
+    std::sort(names.begin(), names.end(), naturalLess);
     QStringList paths;
     for (const QString &name : std::as_const(names))
         paths << QDir(folder).absoluteFilePath(name);

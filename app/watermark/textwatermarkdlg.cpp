@@ -86,8 +86,13 @@ void TextWatermarkDlg::findSizes(const QFont &font)
     const QString remembered = ui->cmbSize->currentText();
     ui->cmbSize->blockSignals(true);
     ui->cmbSize->clear();
-    const QString family = font.family();
-    const QString style = QFontDatabase::styleString(font);
+    // The family and style as the font database names them ("Liberation Sans", "Regular" for
+    // Arial), which is what it keys sizes by.
+    const QFontInfo resolved(font);
+    const QString family = resolved.family();
+    QString style = resolved.styleName();
+    if (style.isEmpty())
+        style = QFontDatabase::styleString(font);
     const bool scalable = QFontDatabase::isSmoothlyScalable(family, style);
     const QList<int> sizes = scalable ? QFontDatabase::standardSizes() : QFontDatabase::smoothSizes(family, style);
     for (int size : sizes)

@@ -233,7 +233,7 @@ void watermarkLabel::setGalleryItem(CImageWatermarkLabel *item)
 QSize watermarkLabel::imageSourceSize() const
 {
     const CImageWatermark *current = currentImageWatermark();
-    return current ? QImageReader(current->sourcePath()).size() : QSize();
+    return current && !current->sourcePath().isEmpty() ? QImageReader(current->sourcePath()).size() : QSize();
 }
 
 Outcome watermarkLabel::commitCurrent()

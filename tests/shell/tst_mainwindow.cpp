@@ -113,6 +113,18 @@ void TestMainWindow::windowAndToolbar()
     QCOMPARE(bareText(window.findChild<QLabel *>("label_12")), QStringLiteral("Share"));
     QCOMPARE(window.findChild<QWidget *>("viewWdgt")->size(), QSize(500, 420));
     QCOMPARE(window.watermarkPreview()->size(), QSize(500, 420));
+
+    // The fixed-width window holds its columns side by side: nothing covers the video.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto span = [&window](const char *name) {
+        auto *widget = window.findChild<QWidget *>(QLatin1String(name));
+        return QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+    };
+    QVERIFY(span("VideoWidget").right() < span("viewWdgt").left());
+    QVERIFY(span("viewWdgt").right() < span("watermarkListWdgt").left());
+    QVERIFY(span("watermarkListWdgt").right() < window.width());
+    QCOMPARE(span("watermarkListWdgt").width(), 240);
 }
 
 void TestMainWindow::menuEntries_data()

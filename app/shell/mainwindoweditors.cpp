@@ -773,6 +773,12 @@ void MainWindow::editImageWatermark(CImageWatermark *watermark)
     preview->setImageEditMode(true);
     imageBackup = preview->cloneImageWatermark(watermark);
     preview->selectEditedImage(watermark);
+    // The controls start from the watermark's own opacity and offsets: the overlay is drawn
+    // again from them, and the preview places the picture with them.
+    Ui::ImageWatermarkDlg *form = imageDialog->form();
+    form->imgOpacitySlider->setValue(watermark->opacity());
+    form->imgXBox->setValue(watermark->xOffset());
+    form->imgYBox->setValue(watermark->yOffset());
     playBackImage(watermark);
     imageDialog->show();
 }

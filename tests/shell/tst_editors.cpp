@@ -80,6 +80,7 @@ private slots:
     void addAndDeletePictures();
     void emptyGalleryAppliesNothing();
     void imageRowAndHiddenWatermarkOutOfExport();
+    void editingAppliedImageKeepsItsLook();
     void removingWatermarks();
     void stopEmptiesTheList();
 
@@ -540,6 +541,40 @@ void TestEditors::imageRowAndHiddenWatermarkOutOfExport()
     // An export into an album takes the watermarks and their rows with it.
     QVERIFY(window->watermarkRows().isEmpty());
     QVERIFY(preview->appliedWatermarks().isEmpty());
+}
+
+void TestEditors::editingAppliedImageKeepsItsLook()
+{
+    const QString folder = categoryFolder(9);
+    QVERIFY(pictureOf(QSize(60, 40), Qt::blue).save(folder + QStringLiteral("/faint.png")));
+    openImage();
+    image()->imageCategoryCombo->setCurrentIndex(9);
+    QTest::mouseClick(window->galleryThumbnails().first(), Qt::LeftButton);
+    image()->imgOpacitySpin->setValue(4);
+    image()->imgXBox->setValue(7);
+    image()->imgWatermarkAplyBtn->click();
+    auto *faint = qobject_cast<CImageWatermark *>(preview->appliedWatermarks().value(0));
+    QVERIFY(faint);
+    // Another, fully opaque one leaves the controls at other values.
+    openImage();
+    image()->imgOpacitySpin->setValue(10);
+    image()->imgWatermarkAplyBtn->click();
+    QCOMPARE(preview->appliedWatermarks().size(), 2);
+
+    QTest::mouseClick(window->watermarkRows().first()->link(), Qt::LeftButton);
+    QVERIFY(window->imageEditor()->isVisible());
+    QCOMPARE(image()->imgOpacitySpin->value(), 4);
+    QCOMPARE(image()->imgXBox->value(), 7);
+    QCOMPARE(window->imagePosition(), QPoint(7, 0));
+    image()->imgP5->click();
+    image()->imgWatermarkAplyBtn->click();
+
+    // Drawn again at the video's centre, still faint and still moved by its offset.
+    const QImage overlay = QImage(overlayFolderPath() + QStringLiteral("/") + faint->overlayFileName())
+                               .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(drawnArea(overlay), QRect(160 - 30 + 7, 120 - 20, 60, 40));
+    QVERIFY(qAbs(qAlpha(overlay.pixel(160, 120)) - 102) <= 2);
+    QCOMPARE(window->watermarkRows().size(), 2);
 }
 
 void TestEditors::removingWatermarks()

@@ -16,6 +16,8 @@
 #include "media/playercommand.h"
 #include "watermark/cimagewatermarklabel.h"
 #include "watermark/cwatermark.h"
+#include "watermark/imagewatermarkdlg.h"
+#include "watermark/textwatermarkdlg.h"
 #include "watermark/watermarklabel.h"
 
 #include <QCloseEvent>
@@ -674,6 +676,9 @@ void MainWindow::on_videoSlider_sliderReleased()
 void MainWindow::on_stopBtn_clicked()
 {
     videoLoaded = false;
+    // An editor about to open has no paused video left to draw on.
+    if (textDialog && imageDialog && !textDialog->isVisible() && !imageDialog->isVisible())
+        editorPending = false;
     if (playerProcess) {
         QProcess *process = playerProcess;
         playerProcess = nullptr;

@@ -33,6 +33,8 @@ namespace {
 // The editors open once mplayer has had time to write the paused frame.
 constexpr int editorDelayMs = 500;
 constexpr int frameRetryMs = 250;
+// mplayer writes the frame on its next picture; a busy machine may take a few seconds.
+constexpr int frameTries = 20;
 
 } // namespace
 
@@ -196,10 +198,14 @@ void MainWindow::on_imgWMBtn_clicked()
 
 void MainWindow::showTextWatermarkDlg()
 {
-    editorPending = true;
+    // Stopped, or another video chosen, in the half second before: nothing to edit on.
+    if (!editorPending || !videoLoaded) {
+        editorPending = false;
+        return;
+    }
     editorSettled = false;
     disablePlayControls();
-    loadPreviewFrame(8);
+    loadPreviewFrame(frameTries);
     imageEditorOpen = false;
     preview->show();
     imageDialog->hide();
@@ -219,10 +225,13 @@ void MainWindow::showTextWatermarkDlg()
 
 void MainWindow::showImageWatermarkDlg()
 {
-    editorPending = true;
+    if (!editorPending || !videoLoaded) {
+        editorPending = false;
+        return;
+    }
     editorSettled = false;
     disablePlayControls();
-    loadPreviewFrame(8);
+    loadPreviewFrame(frameTries);
     imageEditorOpen = true;
     textDialog->hide();
     preview->setImageMode(true);
@@ -593,15 +602,30 @@ void MainWindow::playBackImage(const CImageWatermark *watermark)
 {
     if (!watermark)
         return;
+    // The controls take the watermark's own placement, opacity and offsets first, so that
+    // loading them places it where it is (not at the last session's placement) and its
+    // overlay is drawn again with them.
+    Ui::ImageWatermarkDlg *form = imageDialog->form();
+    currentPlacement = watermark->gridPlacement();
+    form->imgXBox->setMaximum(999999999);
+    form->imgOpacitySlider->setValue(watermark->opacity());
+    form->imgXBox->setValue(watermark->xOffset());
+    form->imgYBox->setValue(watermark->yOffset());
+    // Its own thumbnail, or the one showing its picture after a gallery reload; none when
+    // the category shown holds no such picture.
+    CImageWatermarkLabel *own = watermark->galleryItem();
+    if (!own) {
+        const auto same = std::find_if(thumbnails.begin(), thumbnails.end(), [watermark](CImageWatermarkLabel *t) {
+            return t->path() == watermark->sourcePath();
+        });
+        own = same == thumbnails.end() ? nullptr : *same;
+    }
+    chosenThumbnail = own;
     imageDialog->loadFrom(watermark);
     if (watermark->galleryItem() || watermark->sourcePath().isEmpty())
         return;
-    // Its thumbnail went with a gallery reload: the picture itself is still known.
-    const auto same = std::find_if(thumbnails.begin(), thumbnails.end(), [watermark](CImageWatermarkLabel *t) {
-        return t->path() == watermark->sourcePath();
-    });
     for (CImageWatermarkLabel *other : std::as_const(thumbnails))
-        other->setSelected(same != thumbnails.end() && other == *same);
+        other->setSelected(other == own);
     chosenPicturePath = watermark->sourcePath();
     preview->setPendingImage(chosenPicturePath);
     processMoveProcess();
@@ -610,6 +634,8 @@ void MainWindow::playBackImage(const CImageWatermark *watermark)
 void MainWindow::placeImage(int placement)
 {
     Ui::ImageWatermarkDlg *form = imageDialog->form();
+    // Before the bound below: clamping the offset places the picture again, at this placement.
+    currentPlacement = placement;
     const QSize area = preview->size();
     const QSize picture = preview->imageSourceSize().expandedTo(QSize(0, 0));
     // Kept reachable: the offset may not push the picture off the preview's right-hand side.
@@ -699,8 +725,9 @@ void MainWindow::deleteBtn_clicked()
     imageDialog->galleryLayout()->removeWidget(thumbnail);
     delete thumbnail;
     QFile::remove(path);
-    if (path == chosenPicturePath) {
+    if (path == chosenPicturePath && !preview->isImageEditMode()) {
         // The file is gone: there is nothing left to apply until another picture is chosen.
+        // (A watermark under edit keeps showing its picture; applying it again is refused.)
         chosenPicturePath.clear();
         preview->setPendingImage(QString());
     }
@@ -718,8 +745,10 @@ void MainWindow::deleteBtn_clicked()
 void MainWindow::imgWatermarkAplyBtn_clicked()
 {
     // No picture chosen (an empty category): nothing to apply.
-    if (preview->pendingImage().isEmpty())
+    if (preview->pendingImage().isEmpty()) {
+        imageDialog->applyHadNothing();
         return;
+    }
     if (sizeProbe.videoWidth > 0 && sizeProbe.videoHeight > 0)
         preview->setVideoSize(sizeProbe.videoWidth, sizeProbe.videoHeight);
     preview->setRecordedPlacement(currentPlacement);
@@ -773,12 +802,6 @@ void MainWindow::editImageWatermark(CImageWatermark *watermark)
     preview->setImageEditMode(true);
     imageBackup = preview->cloneImageWatermark(watermark);
     preview->selectEditedImage(watermark);
-    // The controls start from the watermark's own opacity and offsets: the overlay is drawn
-    // again from them, and the preview places the picture with them.
-    Ui::ImageWatermarkDlg *form = imageDialog->form();
-    form->imgOpacitySlider->setValue(watermark->opacity());
-    form->imgXBox->setValue(watermark->xOffset());
-    form->imgYBox->setValue(watermark->yOffset());
     playBackImage(watermark);
     imageDialog->show();
 }

@@ -48,6 +48,11 @@ void ImageWatermarkDlg::applyFailed()
     changed = true;
 }
 
+void ImageWatermarkDlg::applyHadNothing()
+{
+    applied = false;
+}
+
 void ImageWatermarkDlg::emitPlacement(int placement)
 {
     using Signal = void (ImageWatermarkDlg::*)();

@@ -38,6 +38,8 @@ public:
     bool isChanged() const { return changed; }
     void markChanged() { changed = true; }
     void applyFailed();
+    // An Apply with no picture chosen: nothing was applied, and nothing changed since.
+    void applyHadNothing();
 
     // How Add asks for a picture (the file dialog); tests answer it themselves.
     void setFileChooser(std::function<QString()> chooser) { chooseFile = std::move(chooser); }

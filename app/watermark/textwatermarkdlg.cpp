@@ -64,7 +64,12 @@ void TextWatermarkDlg::loadFrom(const CTextWatermark *watermark)
     ui->watermarkTxtBox->setPlainText(watermark->text());
     QFont font;
     font.fromString(watermark->fontFamily());
+    loading = true;
     ui->fontComboBox->setCurrentFont(font);
+    const int size = ui->cmbSize->findText(QString::number(watermark->fontSize()));
+    if (size >= 0)
+        ui->cmbSize->setCurrentIndex(size);
+    loading = false;
     emitPlacement(watermark->gridPlacement());
     ui->txtRotateSlider->setValue(watermark->rotation());
 }
@@ -172,7 +177,7 @@ void TextWatermarkDlg::on_txtSizeBox_valueChanged(int size)
 
 void TextWatermarkDlg::on_cmbSize_currentIndexChanged(int index)
 {
-    if (index < 0)
+    if (index < 0 || loading)
         return;
     changed = true;
     emit changeSize(ui->cmbSize->itemText(index).toInt(nullptr, 10));

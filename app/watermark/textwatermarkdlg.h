@@ -126,4 +126,7 @@ private:
     bool applied = false;
     bool discarded = false;
     bool changed = false;
+    // Set while an applied watermark is played into the controls: the size list refilled
+    // for its font must not push the previous size onto it.
+    bool loading = false;
 };

@@ -304,6 +304,8 @@ CImageWatermark *watermarkLabel::cloneImageWatermark(CImageWatermark *source)
     copy->setOpacity(source->opacity());
     copy->setRotation(source->rotation());
     copy->setPlacement(source->gridPlacement());
+    copy->setXOffset(source->xOffset());
+    copy->setYOffset(source->yOffset());
     copy->setGalleryItem(source->galleryItem());
     copy->hide();
     return copy;
@@ -462,11 +464,13 @@ Outcome watermarkLabel::writeCurrentOverlay()
     if (!canvas.isNull()) {
         // Read again at its own pixel size: pictures are never scaled to the video.
         const QImage picture(current->sourcePath());
-        if (!picture.isNull()) {
-            QPoint at = placementOffset(picture.rect(), QRect(QPoint(0, 0), videoSize), current->gridPlacement());
-            at += QPoint(current->xOffset(), -current->yOffset());
-            drawRotated(canvas, picture, at, imageRotation, imageOpacity / 10.0);
-        }
+        // An overlay without its picture would burn nothing in and still be listed.
+        if (picture.isNull())
+            return Outcome::failure(QStringLiteral("The picture \"%1\" cannot be read, so the watermark was not applied.")
+                                        .arg(QDir::toNativeSeparators(current->sourcePath())));
+        QPoint at = placementOffset(picture.rect(), QRect(QPoint(0, 0), videoSize), current->gridPlacement());
+        at += QPoint(current->xOffset(), -current->yOffset());
+        drawRotated(canvas, picture, at, imageRotation, imageOpacity / 10.0);
     }
 
     const QString folder = overlayFolderPath();

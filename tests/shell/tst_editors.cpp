@@ -80,7 +80,10 @@ private slots:
     void addAndDeletePictures();
     void emptyGalleryAppliesNothing();
     void imageRowAndHiddenWatermarkOutOfExport();
-    void editingAppliedImageKeepsItsLook();
+    void editingAppliedImage_data();
+    void editingAppliedImage();
+    void pictureGoneWhileEditing();
+    void stopBeforeTheEditorOpens();
     void removingWatermarks();
     void stopEmptiesTheList();
 
@@ -288,17 +291,31 @@ void TestEditors::editingAppliedText_data()
 void TestEditors::editingAppliedText()
 {
     QFETCH(bool, apply);
-    CTextWatermark *watermark = applyText(QStringLiteral("First"), text()->txtP9);
+    openText();
+    text()->watermarkTxtBox->setPlainText(QStringLiteral("First"));
+    text()->cmbSize->setCurrentIndex(text()->cmbSize->findText(QStringLiteral("36")));
+    text()->txtP9->click();
+    text()->txtWatermarkAplyBtn->click();
+    auto *watermark = qobject_cast<CTextWatermark *>(preview->appliedWatermarks().value(0));
     QVERIFY(watermark);
+    QCOMPARE(watermark->fontSize(), 36);
     const QString firstOverlay = watermark->overlayFileName();
     CWatermarkListWidget *row = window->watermarkRows().value(0);
     QVERIFY(row);
+    // Another in another font and size leaves the controls there.
+    openText();
+    text()->fontComboBox->setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
+    text()->cmbSize->setCurrentIndex(text()->cmbSize->findText(QStringLiteral("12")));
+    text()->txtWatermarkAplyBtn->click();
+    QCOMPARE(preview->appliedWatermarks().size(), 2);
 
-    // The name opens the editor on that watermark.
+    // The name opens the editor on that watermark, which keeps its own size.
     QTest::mouseClick(row->link(), Qt::LeftButton);
     QVERIFY(window->textEditor()->isVisible());
     QCOMPARE(text()->watermarkTxtBox->toPlainText(), QStringLiteral("First"));
     QCOMPARE(window->placementNumber(), 9);
+    QCOMPARE(watermark->fontSize(), 36);
+    QCOMPARE(text()->cmbSize->currentText(), QStringLiteral("36"));
 
     text()->watermarkTxtBox->setPlainText(QStringLiteral("Second"));
     text()->txtP3->click();
@@ -323,18 +340,19 @@ void TestEditors::editingAppliedText()
         QCOMPARE(watermark->overlayFileName(), firstOverlay);
     }
     QCOMPARE(watermark->color(), QColor(Qt::blue));
+    QCOMPARE(watermark->fontSize(), 36);
     QVERIFY(!window->textEditor()->isVisible());
     QVERIFY(!preview->isTextEditMode());
-    // One watermark, one row, reading what the watermark now says.
-    QCOMPARE(preview->appliedWatermarks().size(), 1);
-    QCOMPARE(window->watermarkRows().size(), 1);
+    // No watermark or row more, and the row reads what the watermark now says.
+    QCOMPARE(preview->appliedWatermarks().size(), 2);
+    QCOMPARE(window->watermarkRows().size(), 2);
     QCOMPARE(row->link()->text(), watermark->text());
 
     // The next new watermark is a watermark of its own again.
     CTextWatermark *another = applyText(QStringLiteral("Third"), text()->txtP5);
     QVERIFY(another && another != watermark);
     QCOMPARE(watermark->text(), apply ? QStringLiteral("Second") : QStringLiteral("First"));
-    QCOMPARE(window->watermarkRows().size(), 2);
+    QCOMPARE(window->watermarkRows().size(), 3);
 }
 
 void TestEditors::failedApplyKeepsEditorOpen()
@@ -543,38 +561,117 @@ void TestEditors::imageRowAndHiddenWatermarkOutOfExport()
     QVERIFY(preview->appliedWatermarks().isEmpty());
 }
 
-void TestEditors::editingAppliedImageKeepsItsLook()
+void TestEditors::editingAppliedImage_data()
 {
-    const QString folder = categoryFolder(9);
-    QVERIFY(pictureOf(QSize(60, 40), Qt::blue).save(folder + QStringLiteral("/faint.png")));
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("Don't Apply") << false;
+    QTest::newRow("Apply") << true;
+}
+
+void TestEditors::editingAppliedImage()
+{
+    QFETCH(bool, apply);
+    const QString faintPicture = categoryFolder(9) + QStringLiteral("/faint.png");
+    QVERIFY(pictureOf(QSize(60, 40), Qt::blue).save(faintPicture));
     openImage();
     image()->imageCategoryCombo->setCurrentIndex(9);
     QTest::mouseClick(window->galleryThumbnails().first(), Qt::LeftButton);
     image()->imgOpacitySpin->setValue(4);
     image()->imgXBox->setValue(7);
+    image()->imgYBox->setValue(-3);
     image()->imgWatermarkAplyBtn->click();
     auto *faint = qobject_cast<CImageWatermark *>(preview->appliedWatermarks().value(0));
     QVERIFY(faint);
-    // Another, fully opaque one leaves the controls at other values.
+    const QString firstOverlay = faint->overlayFileName();
+    // Another one, elsewhere and opaque, leaves the controls at other values.
     openImage();
-    image()->imgOpacitySpin->setValue(10);
+    image()->imgP9->click();
     image()->imgWatermarkAplyBtn->click();
     QCOMPARE(preview->appliedWatermarks().size(), 2);
 
+    // The editor opens on the older one as it is: its place, opacity, offsets and picture.
     QTest::mouseClick(window->watermarkRows().first()->link(), Qt::LeftButton);
     QVERIFY(window->imageEditor()->isVisible());
     QCOMPARE(image()->imgOpacitySpin->value(), 4);
     QCOMPARE(image()->imgXBox->value(), 7);
-    QCOMPARE(window->imagePosition(), QPoint(7, 0));
-    image()->imgP5->click();
-    image()->imgWatermarkAplyBtn->click();
+    QCOMPARE(image()->imgYBox->value(), -3);
+    QCOMPARE(window->placementNumber(), 1);
+    QCOMPARE(faint->gridPlacement(), 1);
+    QCOMPARE(window->imagePosition(), QPoint(7, 3));
+    QCOMPARE(preview->pendingImage(), faintPicture);
 
-    // Drawn again at the video's centre, still faint and still moved by its offset.
-    const QImage overlay = QImage(overlayFolderPath() + QStringLiteral("/") + faint->overlayFileName())
-                               .convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(drawnArea(overlay), QRect(160 - 30 + 7, 120 - 20, 60, 40));
-    QVERIFY(qAbs(qAlpha(overlay.pixel(160, 120)) - 102) <= 2);
+    image()->imgP5->click();
+    image()->imgOpacitySpin->setValue(8);
+    image()->imgYBox->setValue(10);
+    if (apply) {
+        image()->imgWatermarkAplyBtn->click();
+        QVERIFY(!window->imageEditor()->isVisible());
+        QCOMPARE(faint->gridPlacement(), 5);
+        QCOMPARE(faint->sourcePath(), faintPicture);
+        // Drawn again at the video's centre, moved by its offsets, at the new opacity.
+        const QImage overlay = QImage(overlayFolderPath() + QStringLiteral("/") + faint->overlayFileName())
+                                   .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(drawnArea(overlay), QRect(160 - 30 + 7, 120 - 20 - 10, 60, 40));
+        QVERIFY(qAbs(qAlpha(overlay.pixel(160, 110)) - 204) <= 2);
+    } else {
+        window->imageEditor()->close();
+        answerAlert(window->imageEditor()->alertSheet(), "btnDontApply");
+        QCOMPARE(faint->gridPlacement(), 1);
+        QCOMPARE(faint->opacity(), 4);
+        QCOMPARE(faint->xOffset(), 7);
+        QCOMPARE(faint->yOffset(), -3);
+        QCOMPARE(faint->position(), QPoint(7, 3));
+        QCOMPARE(faint->sourcePath(), faintPicture);
+        QCOMPARE(faint->overlayFileName(), firstOverlay);
+    }
     QCOMPARE(window->watermarkRows().size(), 2);
+    QCOMPARE(window->watermarkRows().first()->link()->text(), QStringLiteral("faint.png"));
+}
+
+void TestEditors::pictureGoneWhileEditing()
+{
+    const QString picture = categoryFolder(9) + QStringLiteral("/gone.png");
+    QVERIFY(pictureOf(QSize(50, 50), Qt::yellow).save(picture));
+    // A second picture, so that the category does not empty (which would choose Symbols).
+    QVERIFY(pictureOf(QSize(50, 50), Qt::gray).save(categoryFolder(9) + QStringLiteral("/kept.png")));
+    openImage();
+    image()->imageCategoryCombo->setCurrentIndex(9);
+    QTest::mouseClick(window->galleryThumbnails().first(), Qt::LeftButton);
+    image()->imgWatermarkAplyBtn->click();
+    auto *watermark = qobject_cast<CImageWatermark *>(preview->appliedWatermarks().value(0));
+    QVERIFY(watermark);
+    const QString overlay = watermark->overlayFileName();
+
+    // Its picture deleted from the gallery during an edit: it stays on the preview, and
+    // applying it again is refused instead of burning in nothing.
+    QTest::mouseClick(window->watermarkRows().first()->link(), Qt::LeftButton);
+    image()->imageCategoryCombo->setCurrentIndex(9);
+    QTest::mouseClick(window->galleryThumbnails().first(), Qt::LeftButton);
+    image()->deleteBtn->click();
+    QVERIFY(!QFileInfo::exists(picture));
+    QCOMPARE(watermark->sourcePath(), picture);
+    QVERIFY(!watermark->image().isNull());
+    ModalWatcher watcher;
+    image()->imgP9->click();
+    image()->imgWatermarkAplyBtn->click();
+    QTRY_COMPARE(watcher.texts.size(), 1);
+    QVERIFY(watcher.texts.first().contains(QStringLiteral("gone.png")));
+    QVERIFY(window->imageEditor()->isVisible());
+    QCOMPARE(watermark->overlayFileName(), overlay);
+    window->imageEditor()->close();
+    answerAlert(window->imageEditor()->alertSheet(), "btnDontApply");
+}
+
+void TestEditors::stopBeforeTheEditorOpens()
+{
+    window->on_txtWMBtn_clicked();
+    window->on_stopBtn_clicked();
+    QTest::qWait(800);
+    QVERIFY(!window->textEditor()->isVisible());
+    // Nothing is left half-open: the editor opens again on the next try.
+    child<QPushButton>("playBtn")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(window->player()->state(), QProcess::Running, 5000);
+    openText();
 }
 
 void TestEditors::removingWatermarks()

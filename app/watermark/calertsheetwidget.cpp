@@ -2,6 +2,8 @@
 
 #include "ui_calertsheetwidget.h"
 
+#include "ceditordialog.h"
+
 CAlertSheetWidget::CAlertSheetWidget(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::CAlertSheetWidget>())
@@ -10,9 +12,7 @@ CAlertSheetWidget::CAlertSheetWidget(QWidget *parent)
     setObjectName(QStringLiteral("this"));
     setFixedSize(406, 99);
     setWindowModality(Qt::ApplicationModal);
-    setStyleSheet(QStringLiteral("QWidget#this {\n background-color: rgb(76, 76, 76);\n}\nQLabel {\n color: gray;\n}\n\n"
-                                 "QRadioButton {\n color: gray;\n}\n\nQCheckBox { \n color: gray;\n}\n\n"
-                                 "QGroupBox { \n color: gray;\n}\n"));
+    setStyleSheet(editorStyleSheet(QStringLiteral("QWidget#this"), QStringLiteral("rgb(76, 76, 76)")));
     setAttribute(Qt::WA_StyledBackground);
 }
 

@@ -2,14 +2,12 @@
 
 #include "ui_imagewatermarkdlg.h"
 
-#include "calertsheetwidget.h"
 #include "cimagewatermark.h"
 
-#include <QCloseEvent>
 #include <QFileDialog>
 
 ImageWatermarkDlg::ImageWatermarkDlg(QWidget *parent)
-    : QDialog(parent)
+    : CEditorDialog(QStringLiteral("imgP"), parent)
     , ui(std::make_unique<Ui::ImageWatermarkDlg>())
     , chooseFile([this] {
         return QFileDialog::getOpenFileName(this, tr("Open Image"), QStringLiteral("/"),
@@ -18,39 +16,17 @@ ImageWatermarkDlg::ImageWatermarkDlg(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Image Watermark"));
-    setWindowModality(Qt::ApplicationModal);
-    setStyleSheet(QStringLiteral("QDialog#ImageWatermarkDlg {\n background-color: rgb(100, 100, 100);\n}\nQLabel {\n"
-                                 " color: gray;\n}\n\nQRadioButton {\n color: gray;\n}\n\nQCheckBox { \n color: gray;\n}\n\n"
-                                 "QGroupBox { \n color: gray;\n}\n"));
+    setStyleSheet(editorStyleSheet(QStringLiteral("QDialog#ImageWatermarkDlg")));
     ui->imgXBox->setMinimum(-999999);
     ui->imgYBox->setMinimum(-999999);
     hide();
 }
 
-ImageWatermarkDlg::~ImageWatermarkDlg()
-{
-    delete alert;
-}
+ImageWatermarkDlg::~ImageWatermarkDlg() = default;
 
 QGridLayout *ImageWatermarkDlg::galleryLayout() const
 {
     return ui->ImageListLayout;
-}
-
-QPushButton *ImageWatermarkDlg::placementButton(int placement) const
-{
-    return findChild<QPushButton *>(QStringLiteral("imgP%1").arg(placement));
-}
-
-void ImageWatermarkDlg::applyFailed()
-{
-    applied = false;
-    changed = true;
-}
-
-void ImageWatermarkDlg::applyHadNothing()
-{
-    applied = false;
 }
 
 void ImageWatermarkDlg::emitPlacement(int placement)
@@ -121,9 +97,7 @@ void ImageWatermarkDlg::on_imgOpacitySpin_valueChanged(int value)
 
 void ImageWatermarkDlg::on_imgWatermarkAplyBtn_clicked()
 {
-    applied = true;
-    discarded = false;
-    changed = false;
+    markApplied();
     emit imageApply();
 }
 
@@ -149,55 +123,4 @@ void ImageWatermarkDlg::on_addBtn_clicked()
 void ImageWatermarkDlg::on_deleteBtn_clicked()
 {
     emit deleteWatermark();
-}
-
-bool ImageWatermarkDlg::holdForAlert()
-{
-    if (applied || discarded || !changed)
-        return false;
-    if (!alert) {
-        alert = new CAlertSheetWidget;
-        connect(alert, &CAlertSheetWidget::notifyApply, this, &ImageWatermarkDlg::onAlertClickApply);
-        connect(alert, &CAlertSheetWidget::notifyDontApply, this, &ImageWatermarkDlg::onAlertClickDontApply);
-    }
-    alert->move(pos());
-    alert->setWindowTitle(windowTitle());
-    alert->show();
-    return true;
-}
-
-void ImageWatermarkDlg::closeEvent(QCloseEvent *event)
-{
-    if (holdForAlert()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void ImageWatermarkDlg::reject()
-{
-    if (holdForAlert())
-        return;
-    applied = discarded = changed = false;
-    QDialog::reject();
-}
-
-void ImageWatermarkDlg::onAlertClickApply()
-{
-    applied = true;
-    discarded = false;
-    changed = false;
-    emit imageApply();
-    alert->close();
-    if (applied)
-        close();
-}
-
-void ImageWatermarkDlg::onAlertClickDontApply()
-{
-    discarded = true;
-    emit imageReset();
-    alert->close();
-    close();
 }

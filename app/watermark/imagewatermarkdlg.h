@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "ceditordialog.h"
 
 #include <functional>
 #include <memory>
 
-class CAlertSheetWidget;
 class CImageWatermark;
 class CImageWatermarkLabel;
 class QGridLayout;
-class QPushButton;
 
 namespace Ui {
 class ImageWatermarkDlg;
@@ -17,7 +15,7 @@ class ImageWatermarkDlg;
 
 // The image watermark editor: the clip-art gallery and the picture's placement, offsets,
 // rotation and opacity. Like the text editor it only signals; the main window acts.
-class ImageWatermarkDlg : public QDialog
+class ImageWatermarkDlg : public CEditorDialog
 {
     Q_OBJECT
 
@@ -30,16 +28,6 @@ public:
 
     Ui::ImageWatermarkDlg *form() const { return ui.get(); }
     QGridLayout *galleryLayout() const;
-    QPushButton *placementButton(int placement) const;
-    CAlertSheetWidget *alertSheet() const { return alert; }
-
-    bool isApplied() const { return applied; }
-    bool isDiscarded() const { return discarded; }
-    bool isChanged() const { return changed; }
-    void markChanged() { changed = true; }
-    void applyFailed();
-    // An Apply with no picture chosen: nothing was applied, and nothing changed since.
-    void applyHadNothing();
 
     // How Add asks for a picture (the file dialog); tests answer it themselves.
     void setFileChooser(std::function<QString()> chooser) { chooseFile = std::move(chooser); }
@@ -88,22 +76,14 @@ public slots:
     void on_imageCategoryCombo_currentIndexChanged(int index);
     void on_addBtn_clicked();
     void on_deleteBtn_clicked();
-    void onAlertClickApply();
-    void onAlertClickDontApply();
-
-    void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void emitApply() override { emit imageApply(); }
+    void emitReset() override { emit imageReset(); }
 
 private:
-    bool holdForAlert();
     void emitPlacement(int placement);
 
     std::unique_ptr<Ui::ImageWatermarkDlg> ui;
-    CAlertSheetWidget *alert = nullptr;
     std::function<QString()> chooseFile;
-    bool applied = false;
-    bool discarded = false;
-    bool changed = false;
 };

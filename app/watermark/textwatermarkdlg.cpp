@@ -2,32 +2,18 @@
 
 #include "ui_textwatermarkdlg.h"
 
-#include "calertsheetwidget.h"
 #include "ccolorlabel.h"
 #include "ctextwatermark.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 
-namespace {
-
-QString greyStyle(const QString &selector)
-{
-    return selector + QStringLiteral(" {\n background-color: rgb(100, 100, 100);\n}\nQLabel {\n color: gray;\n}\n\n"
-                                     "QRadioButton {\n color: gray;\n}\n\nQCheckBox { \n color: gray;\n}\n\n"
-                                     "QGroupBox { \n color: gray;\n}\n");
-}
-
-} // namespace
-
 TextWatermarkDlg::TextWatermarkDlg(QWidget *parent)
-    : QDialog(parent)
+    : CEditorDialog(QStringLiteral("txtP"), parent)
     , ui(std::make_unique<Ui::TextWatermarkDlg>())
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Text Watermark"));
-    setStyleSheet(greyStyle(QStringLiteral("QDialog#TextWatermarkDlg")));
-    setWindowModality(Qt::ApplicationModal);
+    setStyleSheet(editorStyleSheet(QStringLiteral("QDialog#TextWatermarkDlg")));
     ui->txtXBox->setMinimum(-999999);
     ui->txtYBox->setMinimum(-999999);
     ui->MoreOptionWdgt->hide();
@@ -41,21 +27,7 @@ TextWatermarkDlg::TextWatermarkDlg(QWidget *parent)
     on_txtP1_clicked();
 }
 
-TextWatermarkDlg::~TextWatermarkDlg()
-{
-    delete alert;
-}
-
-QPushButton *TextWatermarkDlg::placementButton(int placement) const
-{
-    return findChild<QPushButton *>(QStringLiteral("txtP%1").arg(placement));
-}
-
-void TextWatermarkDlg::applyFailed()
-{
-    applied = false;
-    changed = true;
-}
+TextWatermarkDlg::~TextWatermarkDlg() = default;
 
 void TextWatermarkDlg::loadFrom(const CTextWatermark *watermark)
 {
@@ -116,9 +88,7 @@ void TextWatermarkDlg::on_watermarkTxtBox_textChanged()
 
 void TextWatermarkDlg::on_txtWatermarkAplyBtn_clicked()
 {
-    applied = true;
-    discarded = false;
-    changed = false;
+    markApplied();
     emit textApply();
 }
 
@@ -229,60 +199,6 @@ void TextWatermarkDlg::on_txtOpacitySpin_valueChanged(int value)
     emit ospinvaluechanged(value);
 }
 
-bool TextWatermarkDlg::holdForAlert()
-{
-    if (applied || discarded || !changed)
-        return false;
-    if (!alert) {
-        alert = new CAlertSheetWidget;
-        connect(alert, &CAlertSheetWidget::notifyApply, this, &TextWatermarkDlg::onAlertClickApply);
-        connect(alert, &CAlertSheetWidget::notifyDontApply, this, &TextWatermarkDlg::onAlertClickDontApply);
-    }
-    alert->move(pos());
-    alert->setWindowTitle(windowTitle());
-    alert->show();
-    return true;
-}
-
-void TextWatermarkDlg::closeEvent(QCloseEvent *event)
-{
-    if (holdForAlert()) {
-        event->ignore();
-        return;
-    }
-    emit closeTextWatermarkEvent();
-    QDialog::closeEvent(event);
-}
-
-void TextWatermarkDlg::reject()
-{
-    // Escape ends here too, so it asks like the window's close button does.
-    if (holdForAlert())
-        return;
-    applied = discarded = changed = false;
-    QDialog::reject();
-}
-
-void TextWatermarkDlg::onAlertClickApply()
-{
-    applied = true;
-    discarded = false;
-    changed = false;
-    emit textApply();
-    alert->close();
-    // The main window closes the editor after a successful Apply; a failed one keeps it open.
-    if (applied)
-        close();
-}
-
-void TextWatermarkDlg::onAlertClickDontApply()
-{
-    discarded = true;
-    emit textReset();
-    alert->close();
-    close();
-}
-
 void TextWatermarkDlg::on_doneBtn_clicked()
 {
     changed = true;
@@ -323,7 +239,7 @@ void TextWatermarkDlg::on_moreBtn_clicked()
     panel->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     panel->setWindowModality(Qt::WindowModal);
     panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setStyleSheet(greyStyle(QStringLiteral("QWidget#MoreOptionWdgt")));
+    panel->setStyleSheet(editorStyleSheet(QStringLiteral("QWidget#MoreOptionWdgt")));
     panel->setWindowTitle(QStringLiteral("Symbols"));
     panel->move(pos());
     panel->show();

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "ceditordialog.h"
+
 #include <QFont>
 
 #include <memory>
 
-class CAlertSheetWidget;
 class CColorLabel;
 class CTextWatermark;
-class QPushButton;
 
 namespace Ui {
 class TextWatermarkDlg;
@@ -16,7 +15,7 @@ class TextWatermarkDlg;
 
 // The text watermark editor. It holds no watermark: every change goes out as a signal, and
 // the main window applies it to the watermark on the preview.
-class TextWatermarkDlg : public QDialog
+class TextWatermarkDlg : public CEditorDialog
 {
     Q_OBJECT
 
@@ -31,14 +30,6 @@ public:
     // The editor's controls, set and styled by the main window.
     Ui::TextWatermarkDlg *form() const { return ui.get(); }
     CColorLabel *colorSwatch() const { return swatch; }
-    QPushButton *placementButton(int placement) const;
-    CAlertSheetWidget *alertSheet() const { return alert; }
-
-    bool isApplied() const { return applied; }
-    bool isDiscarded() const { return discarded; }
-    bool isChanged() const { return changed; }
-    // An Apply the main window could not carry out: the changes still wait to be applied.
-    void applyFailed();
 
     // No spin box carries this name; kept for callers that set the size by number.
     void on_txtSizeBox_valueChanged(int size);
@@ -99,8 +90,6 @@ public slots:
     void on_txtRotateSpin_valueChanged(int value);
     void on_txtOpacitySlider_valueChanged(int value);
     void on_txtOpacitySpin_valueChanged(int value);
-    void onAlertClickApply();
-    void onAlertClickDontApply();
     void on_doneBtn_clicked();
     void on_TMchkBox_clicked();
     void on_circleCchkBox_clicked();
@@ -109,23 +98,17 @@ public slots:
     // The entry's text is the size; an editable list may hold a typed one.
     void on_cmbSize_currentIndexChanged(int index);
 
-    void reject() override;
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void emitApply() override { emit textApply(); }
+    void emitReset() override { emit textReset(); }
+    void closeAccepted() override { emit closeTextWatermarkEvent(); }
 
 private:
-    // True when closing now would lose changes: the alert is shown instead.
-    bool holdForAlert();
     void emitPlacement(int placement);
     void toggleSymbol(bool on, const QString &symbol);
 
     std::unique_ptr<Ui::TextWatermarkDlg> ui;
     CColorLabel *swatch = nullptr;
-    CAlertSheetWidget *alert = nullptr;
-    bool applied = false;
-    bool discarded = false;
-    bool changed = false;
     // Set while an applied watermark is played into the controls: the size list refilled
     // for its font must not push the previous size onto it.
     bool loading = false;

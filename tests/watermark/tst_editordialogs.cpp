@@ -34,25 +34,20 @@ QString bareText(const QLabel *label)
     return QTextDocumentFragment::fromHtml(label->text()).toPlainText();
 }
 
-// Either editor, seen through what both share.
+// Either editor, with the signals it applies and discards by.
 struct Editor
 {
-    std::unique_ptr<QDialog> dialog;
-    std::function<CAlertSheetWidget *()> alert;
+    std::unique_ptr<CEditorDialog> dialog;
     const char *apply;
     const char *reset;
+    CAlertSheetWidget *alert() const { return dialog->alertSheet(); }
 };
 
 Editor makeEditor(bool image)
 {
-    if (image) {
-        auto *dialog = new ImageWatermarkDlg;
-        return {std::unique_ptr<QDialog>(dialog), [dialog] { return dialog->alertSheet(); }, SIGNAL(imageApply()),
-                SIGNAL(imageReset())};
-    }
-    auto *dialog = new TextWatermarkDlg;
-    return {std::unique_ptr<QDialog>(dialog), [dialog] { return dialog->alertSheet(); }, SIGNAL(textApply()),
-            SIGNAL(textReset())};
+    if (image)
+        return {std::make_unique<ImageWatermarkDlg>(), SIGNAL(imageApply()), SIGNAL(imageReset())};
+    return {std::make_unique<TextWatermarkDlg>(), SIGNAL(textApply()), SIGNAL(textReset())};
 }
 
 } // namespace
@@ -115,7 +110,7 @@ void TestEditorDialogs::closingWithChangesAsks()
     QFETCH(bool, image);
     QFETCH(bool, escape);
     Editor editor = makeEditor(image);
-    QDialog *dialog = editor.dialog.get();
+    CEditorDialog *dialog = editor.dialog.get();
     dialog->show();
     // Any control change counts; the text editor counts its start-up placement already.
     if (image)
@@ -160,7 +155,7 @@ void TestEditorDialogs::alertAnswers()
     QFETCH(bool, image);
     QFETCH(QString, button);
     Editor editor = makeEditor(image);
-    QDialog *dialog = editor.dialog.get();
+    CEditorDialog *dialog = editor.dialog.get();
     QSignalSpy applies(dialog, editor.apply);
     QSignalSpy resets(dialog, editor.reset);
     QSignalSpy finished(dialog, &QDialog::finished);

@@ -1,5 +1,6 @@
 #include "clibrarylabel.h"
 
+#include "shell/tilelook.h"
 #include "watermark/clinklable.h"
 
 #include <QHBoxLayout>
@@ -10,14 +11,6 @@
 namespace {
 
 const QSize tileSize(260, 70);
-
-QPixmap tileBackground()
-{
-    static const QPixmap background =
-        QPixmap(QStringLiteral(":/image/watermarkimages/ButtonIcons/ToolbarButtonBackgroundPushed.png"))
-            .scaledToHeight(tileSize.height(), Qt::SmoothTransformation);
-    return background;
-}
 
 } // namespace
 
@@ -88,12 +81,11 @@ QString CLibraryLabel::sizeText() const
 void CLibraryLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawTiledPixmap(rect(), tileBackground());
+    painter.drawTiledPixmap(rect(), tileBackground(tileSize.height()));
     if (!hover && !selected)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor colour = hover ? QColor(249, 153, 95) : QColor(0, 158, 255);
-    painter.setPen(QPen(colour, 6, Qt::SolidLine, hover ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(highlightPen(hover));
     painter.drawRect(rect());
 }
 

@@ -1,5 +1,7 @@
 #include "videoloader.h"
 
+#include "shell/tilelook.h"
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,7 +13,6 @@ namespace {
 constexpr int tileWidth = 120;
 constexpr int tileHeight = 140;
 constexpr int iconHeight = 100;
-constexpr int outlineWidth = 6;
 
 } // namespace
 
@@ -81,10 +82,7 @@ void videoLoader::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, hoverFlag);
-    if (hoverFlag)
-        painter.setPen(QPen(QColor(249, 153, 95), outlineWidth, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
-    else
-        painter.setPen(QPen(QColor(0, 158, 255), outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(highlightPen(hoverFlag));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect());
 }

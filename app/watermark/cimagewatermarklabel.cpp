@@ -1,5 +1,7 @@
 #include "cimagewatermarklabel.h"
 
+#include "shell/tilelook.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,10 +42,7 @@ void CImageWatermarkLabel::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (hovered)
-        painter.setPen(QPen(QColor(249, 153, 95), 6.0, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
-    else
-        painter.setPen(QPen(QColor(0, 158, 255), 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(highlightPen(hovered));
     painter.drawRect(rect());
 }
 

@@ -3,6 +3,7 @@
 #include "cimagewatermark.h"
 #include "clinklable.h"
 #include "ctextwatermark.h"
+#include "shell/tilelook.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -178,21 +178,12 @@ void CWatermarkListWidget::leaveEvent(QEvent *event)
 void CWatermarkListWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QString backgroundKey = QStringLiteral("orvantis-row-background");
-    QPixmap background;
-    if (!QPixmapCache::find(backgroundKey, &background)) {
-        background = QPixmap(QStringLiteral(":/image/watermarkimages/ButtonIcons/ToolbarButtonBackgroundPushed.png"))
-                         .scaledToHeight(rowHeight, Qt::SmoothTransformation);
-        QPixmapCache::insert(backgroundKey, background);
-    }
+    const QPixmap background = tileBackground(rowHeight);
     if (!background.isNull())
         painter.drawTiledPixmap(rect(), background, QPoint(0, 0));
     if (!hovered && !selected)
         return;
-    if (hovered)
-        painter.setPen(QPen(QColor(249, 153, 95), 6.0, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
-    else
-        painter.setPen(QPen(QColor(0, 158, 255), 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(highlightPen(hovered));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawRect(QRect(0, 0, rowWidth, rowHeight));
 }

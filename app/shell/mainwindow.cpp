@@ -219,10 +219,7 @@ void MainWindow::rebuildPanel(Panel panel)
     QVBoxLayout *layout = library ? ui->LibLayout : ui->AlbumLayout;
     QList<CLibraryLabel *> &tiles = library ? libraryTiles : albumTiles;
 
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    emptyLayout(layout);
     preview->clear();
     preview->hide();
 
@@ -354,10 +351,7 @@ void MainWindow::exportAlbum(const QString &)
 
 void MainWindow::clearAllWatermarks()
 {
-    while (QLayoutItem *item = ui->watermarkLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    emptyLayout(ui->watermarkLayout);
     preview->clear();
     preview->removeImageWatermarks();
     preview->removeTextWatermarks();
@@ -368,6 +362,14 @@ void MainWindow::clearAllWatermarks()
 void MainWindow::startSizeProbe()
 {
     sizeProbe.startSizeProbe(currentVideoPath);
+}
+
+void MainWindow::emptyLayout(QLayout *layout)
+{
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
 }
 
 void MainWindow::removeMediaFile(const QString &path)
@@ -517,12 +519,12 @@ void MainWindow::clearShadowImages()
         QFile::remove(shots.filePath(file));
 }
 
-void MainWindow::enablePlayControls()
+void MainWindow::setPlayControlsEnabled(bool on)
 {
     for (QWidget *control : std::initializer_list<QWidget *>{ui->playBtn, ui->pauseBtn, ui->stopBtn, ui->videoSlider})
-        control->setEnabled(true);
+        control->setEnabled(on);
     for (QAction *action : {ui->actionPlay, ui->actionPause, ui->actionStop})
-        action->setEnabled(true);
+        action->setEnabled(on);
 }
 
 void MainWindow::startPlayer()
@@ -569,7 +571,7 @@ void MainWindow::playerFailedToStart(QProcess *process)
     playing = false;
     videoLoaded = false;
     setWatermarkControlsEnabled();
-    enablePlayControls();
+    setPlayControlsEnabled(true);
     preview->show();
     // Told after the start has unwound, so the box does not open inside the process's signal.
     QTimer::singleShot(0, this, [reason] {
@@ -622,7 +624,7 @@ void MainWindow::on_playBtn_clicked()
         startPlayer();
         videoLoaded = true;
         setWatermarkControlsEnabled();
-        enablePlayControls();
+        setPlayControlsEnabled(true);
         preview->clear();
     }
     preview->hide();
@@ -688,7 +690,7 @@ void MainWindow::on_stopBtn_clicked()
         ui->videoSlider->setValue(0);
         ui->playTimeLbl->setText(QStringLiteral("00:00:00"));
         // What the slave's end would do, done now: that end no longer reaches the player.
-        enablePlayControls();
+        setPlayControlsEnabled(true);
         preview->show();
         ui->viewWdgt->updateGeometry();
     }
@@ -699,7 +701,7 @@ void MainWindow::on_stopBtn_clicked()
 
 void MainWindow::videoStopProcess(int)
 {
-    enablePlayControls();
+    setPlayControlsEnabled(true);
     // The slave loops without end, so it only ends by itself when something went wrong.
     const bool unexpected = playerProcess != nullptr;
     playerProcess = nullptr;
@@ -719,7 +721,7 @@ void MainWindow::updatePlayStatus()
 {
     if (watermarksApplied())
         return;
-    enablePlayControls();
+    setPlayControlsEnabled(true);
     // Only a paused slave is resumed; one that plays on would be paused instead.
     if (!playing)
         togglePause();

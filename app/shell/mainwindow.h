@@ -19,12 +19,14 @@
 #include <memory>
 
 class CAboutWidget;
+class CEditorDialog;
 class CExportImages;
 class CImageWatermark;
 class CImportWidget;
 class CTextWatermark;
 class CWatermarkListWidget;
 class ImageWatermarkDlg;
+class QLayout;
 class QProgressDialog;
 class TextWatermarkDlg;
 class watermarkLabel;
@@ -224,7 +226,9 @@ private:
     void createImportDialog();
     void startPlayer();
     void clearShadowImages();
-    void enablePlayControls();
+    void setPlayControlsEnabled(bool on);
+    // Deletes every item of `layout` with its widget.
+    static void emptyLayout(QLayout *layout);
     void playerFailedToStart(QProcess *process);
     // Tells a slave to quit and makes sure it goes; it no longer counts as the player.
     static void endSlave(QProcess *process);
@@ -235,7 +239,6 @@ private:
     void createEditors();
     // Pauses a playing video on the frame the editors draw on.
     void pauseForEditing();
-    void disablePlayControls();
     // Loads the paused frame; mplayer may still be writing it, so a few tries.
     void loadPreviewFrame(int triesLeft);
     // After a discard that left nothing applied: the paused video plays on.
@@ -244,8 +247,7 @@ private:
     void resetImageEditor();
     void placeText(int placement);
     void placeImage(int placement);
-    void styleTextPlacement(int placement);
-    void styleImagePlacement(int placement);
+    void stylePlacement(CEditorDialog *editor, int placement);
     void styleAlignment(int index);
     void styleToggles();
     void showPicture(CImageWatermarkLabel *thumbnail, bool markChanged);
@@ -253,6 +255,9 @@ private:
     void deselectThumbnails();
     void editorFinished(bool image);
     void addRow(CWatermarkListWidget *row);
+    // Apply's common part: draws the current watermark's overlay and lists a new one. False,
+    // with the user told and the editor kept open, when the overlay could not be written.
+    bool commitCurrentWatermark(CEditorDialog *editor, bool editing);
 
     std::unique_ptr<Ui::MainWindow> ui;
     XMLParser parser;
@@ -302,7 +307,5 @@ private:
     QString chosenPicturePath;
     int baseX = 0;
     int baseY = 0;
-    int imageX = 0;
-    int imageY = 0;
     QStringList addedPicturePaths;
 };

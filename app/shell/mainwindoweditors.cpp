@@ -70,7 +70,7 @@ void MainWindow::createEditors()
     connect(textDialog, &TextWatermarkDlg::closeTextWatermarkEvent, this, &MainWindow::closeTextWatermark);
     connect(textDialog->colorSwatch(), &CColorLabel::setColor, this, &MainWindow::changeColor);
     connect(textDialog, &QDialog::finished, this, [this] { editorFinished(false); });
-    styleTextPlacement(1);
+    stylePlacement(textDialog, 1);
     styleToggles();
     styleAlignment(0);
     textDialog->hide();
@@ -99,7 +99,7 @@ void MainWindow::createEditors()
     connect(imageDialog, &ImageWatermarkDlg::enableSelectedImageWatermark, this,
             &MainWindow::enableSelectedImageWatermark);
     connect(imageDialog, &QDialog::finished, this, [this] { editorFinished(true); });
-    styleImagePlacement(1);
+    stylePlacement(imageDialog, 1);
 
     initClipArt();
 }
@@ -127,14 +127,6 @@ void MainWindow::pauseForEditing()
     playing = false;
 }
 
-void MainWindow::disablePlayControls()
-{
-    for (QWidget *control : std::initializer_list<QWidget *>{ui->playBtn, ui->pauseBtn, ui->stopBtn, ui->videoSlider})
-        control->setEnabled(false);
-    for (QAction *action : {ui->actionPlay, ui->actionPause, ui->actionStop})
-        action->setEnabled(false);
-}
-
 void MainWindow::loadPreviewFrame(int triesLeft)
 {
     if (preview->showPreviewFrame(currentVideoPath) || triesLeft <= 0)
@@ -149,7 +141,7 @@ void MainWindow::loadPreviewFrame(int triesLeft)
 void MainWindow::resumeAfterEditing()
 {
     clearShadowImages();
-    enablePlayControls();
+    setPlayControlsEnabled(true);
     ui->exportBtn->setEnabled(false);
     preview->hideAll();
     if (playerProcess && playerProcess->state() == QProcess::Running) {
@@ -204,7 +196,7 @@ void MainWindow::showTextWatermarkDlg()
         return;
     }
     editorSettled = false;
-    disablePlayControls();
+    setPlayControlsEnabled(false);
     loadPreviewFrame(frameTries);
     imageEditorOpen = false;
     preview->show();
@@ -230,7 +222,7 @@ void MainWindow::showImageWatermarkDlg()
         return;
     }
     editorSettled = false;
-    disablePlayControls();
+    setPlayControlsEnabled(false);
     loadPreviewFrame(frameTries);
     imageEditorOpen = true;
     textDialog->hide();
@@ -266,7 +258,7 @@ void MainWindow::resetTextEditor()
     styleToggles();
     txtP1_clicked();
     textDialog->colorSwatch()->showColor(Qt::black);
-    styleTextPlacement(1);
+    stylePlacement(textDialog, 1);
 }
 
 void MainWindow::resetImageEditor()
@@ -281,7 +273,7 @@ void MainWindow::resetImageEditor()
         loadGallery(categoryFolder(0));
     else
         form->imageCategoryCombo->setCurrentIndex(0);
-    styleImagePlacement(1);
+    stylePlacement(imageDialog, 1);
     imgP1_clicked();
 }
 
@@ -301,7 +293,7 @@ void MainWindow::placeText(int placement)
     if (CTextWatermark *current = preview->currentTextWatermark())
         current->updateWatermark();
     currentPlacement = placement;
-    styleTextPlacement(placement);
+    stylePlacement(textDialog, placement);
 }
 
 void MainWindow::txtP1_clicked() { placeText(1); }
@@ -426,18 +418,10 @@ void MainWindow::setTextColor(const QColor &color)
     textDialog->colorSwatch()->showColor(color);
 }
 
-void MainWindow::styleTextPlacement(int placement)
+void MainWindow::stylePlacement(CEditorDialog *editor, int placement)
 {
     for (int i = 1; i <= 9; ++i) {
-        QPushButton *button = textDialog->placementButton(i);
-        button->setStyleSheet(placementButtonStyle(button->objectName(), i, i == placement));
-    }
-}
-
-void MainWindow::styleImagePlacement(int placement)
-{
-    for (int i = 1; i <= 9; ++i) {
-        QPushButton *button = imageDialog->placementButton(i);
+        QPushButton *button = editor->placementButton(i);
         button->setStyleSheet(placementButtonStyle(button->objectName(), i, i == placement));
     }
 }
@@ -465,26 +449,34 @@ void MainWindow::addRow(CWatermarkListWidget *row)
     ui->watermarkLayout->addWidget(row);
 }
 
-void MainWindow::txtWatermarkAplyBtn_clicked()
+bool MainWindow::commitCurrentWatermark(CEditorDialog *editor, bool editing)
 {
-    preview->setRecordedPlacement(currentPlacement);
     if (sizeProbe.videoWidth > 0 && sizeProbe.videoHeight > 0)
         preview->setVideoSize(sizeProbe.videoWidth, sizeProbe.videoHeight);
-    const bool editing = preview->isTextEditMode();
+    preview->setRecordedPlacement(currentPlacement);
     const qsizetype before = preview->appliedWatermarks().size();
     if (const Outcome applied = preview->commitCurrent(); !applied) {
         // The editor stays open with its changes; nothing was listed.
-        textDialog->applyFailed();
+        editor->applyFailed();
         showNotice(applied.message);
-        return;
+        return false;
     }
+    // Only a watermark the Apply really added gets a row; a re-applied edit refreshes its own.
     const QList<CWatermark *> applied = preview->appliedWatermarks();
     if (!editing && applied.size() > before) {
-        if (auto *added = qobject_cast<CTextWatermark *>(applied.last()))
-            addRow(new CWatermarkListWidget(0, added, nullptr));
+        CWatermark *added = applied.last();
+        addRow(new CWatermarkListWidget(added->isText() ? 0 : 1, qobject_cast<CTextWatermark *>(added),
+                                        qobject_cast<CImageWatermark *>(added)));
     }
     editorSettled = true;
     ui->exportBtn->setEnabled(true);
+    return true;
+}
+
+void MainWindow::txtWatermarkAplyBtn_clicked()
+{
+    if (!commitCurrentWatermark(textDialog, preview->isTextEditMode()))
+        return;
     textDialog->close();
     textBackup = nullptr;
     ui->watermarkListWdgt->show();
@@ -536,10 +528,7 @@ void MainWindow::initClipArt()
 void MainWindow::loadGallery(const QString &folder)
 {
     QGridLayout *grid = imageDialog->galleryLayout();
-    while (QLayoutItem *item = grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    emptyLayout(grid);
     thumbnails.clear();
     chosenThumbnail = nullptr;
 
@@ -647,7 +636,7 @@ void MainWindow::placeImage(int placement)
     baseX = at.x();
     baseY = at.y();
     currentPlacement = placement;
-    styleImagePlacement(placement);
+    stylePlacement(imageDialog, placement);
 }
 
 void MainWindow::imgP1_clicked() { placeImage(1); }
@@ -662,14 +651,12 @@ void MainWindow::imgP9_clicked() { placeImage(9); }
 
 void MainWindow::imgXBox_valueChanged(int value)
 {
-    imageX = value;
     preview->setImageXOffset(value);
     processMoveProcess();
 }
 
 void MainWindow::imgYBox_valueChanged(int value)
 {
-    imageY = value;
     preview->setImageYOffset(value);
     processMoveProcess();
 }
@@ -749,27 +736,12 @@ void MainWindow::imgWatermarkAplyBtn_clicked()
         imageDialog->applyHadNothing();
         return;
     }
-    if (sizeProbe.videoWidth > 0 && sizeProbe.videoHeight > 0)
-        preview->setVideoSize(sizeProbe.videoWidth, sizeProbe.videoHeight);
-    preview->setRecordedPlacement(currentPlacement);
     ui->watermarkListLayout->setSpacing(0);
     preview->setGalleryItem(chosenThumbnail);
-    const bool editing = preview->isImageEditMode();
-    const qsizetype before = preview->appliedWatermarks().size();
-    if (const Outcome applied = preview->commitCurrent(); !applied) {
-        imageDialog->applyFailed();
-        showNotice(applied.message);
+    if (!commitCurrentWatermark(imageDialog, preview->isImageEditMode()))
         return;
-    }
-    const QList<CWatermark *> applied = preview->appliedWatermarks();
-    if (!editing && applied.size() > before) {
-        if (auto *added = qobject_cast<CImageWatermark *>(applied.last()))
-            addRow(new CWatermarkListWidget(1, nullptr, added));
-    }
-    editorSettled = true;
     imageDialog->loadFrom(preview->currentImageWatermark());
     deselectThumbnails();
-    ui->exportBtn->setEnabled(true);
     imageDialog->close();
     processMoveProcess();
     preview->setImageEditMode(false);
@@ -819,7 +791,7 @@ void MainWindow::removeWatermark(CWatermarkListWidget *row, CTextWatermark *text
     preview->removeWatermarkFromPreview(image, text);
     if (watermarksApplied())
         return;
-    enablePlayControls();
+    setPlayControlsEnabled(true);
     preview->clear();
     preview->hideAll();
     playing = false;
